@@ -1,0 +1,36 @@
+#pragma once
+// What every page model is given: the shared calculation state, the number
+// text rules, and the ways out to the user (messages, help).
+
+#include "shell/calc_state.h"
+#include "shell/messages.h"
+#include "shell/number_text.h"
+
+#include <functional>
+#include <vector>
+
+namespace zerbo {
+
+struct Shell {
+    Shell(Messages& messages, HelpViewer& help, char decimalSeparator = ',')
+        : numbers(decimalSeparator), messages(messages), help(help) {}
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    CalcState state;
+    NumberText numbers;
+    Messages& messages;
+    HelpViewer& help;
+
+    // Steps other modules hook into the shell's own sequences, in the order
+    // they were registered.
+    struct Hooks {
+        // Run when the milling or the turning page is entered (after the
+        // material group has been taken over).
+        std::vector<std::function<void()>> millingOrTurningEntered;
+        // Re-assigns hint texts that depend on selections.
+        std::vector<std::function<void()>> assignHints;
+    } hooks;
+};
+
+} // namespace zerbo
