@@ -79,6 +79,8 @@ class PageModel : public ControlSet {
     virtual int materialGroup() const { return 0; }
     // Whether the troubleshooting advisor has faults for this page.
     virtual bool hasAdvisor() const { return false; }
+    // Sets the hint text of every control of the page.
+    virtual void assignHints() {}
 
   private:
     std::string caption_;

@@ -3,6 +3,7 @@
 // text rules, and the ways out to the user (messages, help).
 
 #include "shell/calc_state.h"
+#include "shell/controls.h"
 #include "shell/messages.h"
 #include "shell/number_text.h"
 
@@ -22,14 +23,23 @@ struct Shell {
     Messages& messages;
     HelpViewer& help;
 
+    // A page's kc field that the precise-material dialog writes, and the
+    // step the page runs after such a hand-over.
+    struct KcReceiver {
+        Field* kcField = nullptr;
+        std::function<void()> afterHandOver;
+    };
+
     // Steps other modules hook into the shell's own sequences, in the order
     // they were registered.
     struct Hooks {
-        // Run when the milling or the turning page is entered (after the
-        // material group has been taken over).
+        // Run when the milling or the turning page is entered, after the
+        // material group has been taken over.
         std::vector<std::function<void()>> millingOrTurningEntered;
-        // Re-assigns hint texts that depend on selections.
-        std::vector<std::function<void()>> assignHints;
+        // Re-assigns every hint text (pages call it when a selection that
+        // hints depend on changes).
+        std::function<void()> assignHints;
+        std::vector<KcReceiver> kcReceivers;
     } hooks;
 };
 
