@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/dialog_windows.h"
 #include "ui/page_widgets.h"
 
 #include <QApplication>
@@ -93,6 +94,13 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent)
         binders_.push_back(std::make_unique<Binder>(model.page(i), notebook_->widget(i), after));
     binders_.push_back(std::make_unique<Binder>(model, panel, after));
 
+    advisor_ = MakeAdvisorWindow(this);
+    binders_.push_back(std::make_unique<Binder>(bench_->advisor(), advisor_, after));
+    connect(advisor_, &QDialog::rejected, this, [this] {
+        bench_->advisor().close();
+        syncAll();
+    });
+
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_) return;
         bench_->main().selectPage(index);
@@ -119,8 +127,20 @@ void MainWindow::syncAll() {
     notebook_->setCurrentIndex(model.pageIndex());
     tabs_->setCurrentIndex(model.pageIndex());
     setWindowTitle(QString::fromStdString(model.title()));
+    syncDialog(advisor_, bench_->advisor().visible, bench_->advisor().caption);
     syncing_ = false;
     if (model.closed()) close();
+}
+
+void MainWindow::syncDialog(QDialog* dialog, bool visible, const std::string& caption) {
+    dialog->setWindowTitle(QString::fromStdString(caption));
+    if (visible && !dialog->isVisible()) {
+        dialog->show();
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            dialog->move(screen->availableGeometry().center() - dialog->rect().center());
+    } else if (!visible && dialog->isVisible()) {
+        dialog->hide();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -143,6 +163,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     help_->hide();
+    advisor_->hide();
     QDialog::closeEvent(event);
     QApplication::quit();
 }

@@ -32,12 +32,19 @@ class MainWindow : public QDialog {
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
+  public:
+    QDialog* advisorWindow() const { return advisor_; }
+
+  private:
+    void syncDialog(QDialog* dialog, bool visible, const std::string& caption);
+
   private:
     QtMessages messages_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<Workbench> bench_;
     QStackedWidget* notebook_;
     QTabBar* tabs_;
+    QDialog* advisor_;
     std::vector<std::unique_ptr<Binder>> binders_;
     bool syncing_ = false;
 };

@@ -1,0 +1,11 @@
+#pragma once
+// The dialogs the main window creates hidden at start-up, each named by its
+// component name; a Binder connects them to their models.
+
+#include <QDialog>
+
+namespace zerbo::ui {
+
+QDialog* MakeAdvisorWindow(QWidget* parent);
+
+} // namespace zerbo::ui
