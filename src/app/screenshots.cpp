@@ -33,6 +33,21 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         save(&window, QString("page-%1-%2").arg(i).arg(names[i]));
     }
+    main.selectPage(0);
+    window.workbench().materialDialog().open();
+    window.syncAll();
+    QApplication::processEvents();
+    save(window.materialWindow(), "dialog-genaue-materialbestimmung");
+    window.workbench().materialDialog().userClose();
+
+    main.selectPage(1);
+    main.userClick("SpeedButton37");
+    window.syncAll();
+    QApplication::processEvents();
+    save(window.advisorWindow(), "dialog-advisor-drehen");
+    window.workbench().advisor().close();
+    window.syncAll();
+
     window.helpWindow().openTopic(104);
     QApplication::processEvents();
     save(&window.helpWindow(), "help-104");

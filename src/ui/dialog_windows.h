@@ -6,6 +6,7 @@
 
 namespace zerbo::ui {
 
+QDialog* MakeMaterialWindow(QWidget* parent);
 QDialog* MakeAdvisorWindow(QWidget* parent);
 
 } // namespace zerbo::ui

@@ -94,6 +94,14 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent)
         binders_.push_back(std::make_unique<Binder>(model.page(i), notebook_->widget(i), after));
     binders_.push_back(std::make_unique<Binder>(model, panel, after));
 
+    material_ = MakeMaterialWindow(this);
+    binders_.push_back(std::make_unique<Binder>(bench_->materialDialog(), material_, after));
+    connect(material_, &QDialog::rejected, this, [this] {
+        bench_->materialDialog().userClose();
+        syncAll();
+    });
+    material_->installEventFilter(this);
+
     advisor_ = MakeAdvisorWindow(this);
     binders_.push_back(std::make_unique<Binder>(bench_->advisor(), advisor_, after));
     connect(advisor_, &QDialog::rejected, this, [this] {
@@ -127,6 +135,7 @@ void MainWindow::syncAll() {
     notebook_->setCurrentIndex(model.pageIndex());
     tabs_->setCurrentIndex(model.pageIndex());
     setWindowTitle(QString::fromStdString(model.title()));
+    syncDialog(material_, bench_->materialDialog().visible(), "Genaue Materialbestimmung");
     syncDialog(advisor_, bench_->advisor().visible, bench_->advisor().caption);
     syncing_ = false;
     if (model.closed()) close();
@@ -161,9 +170,21 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // F1 in the precise-material dialog opens its own help topic.
+    if (watched == material_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        bench_->materialDialog().userHelp();
+        syncAll();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     help_->hide();
     advisor_->hide();
+    material_->hide();
     QDialog::closeEvent(event);
     QApplication::quit();
 }

@@ -31,9 +31,11 @@ class MainWindow : public QDialog {
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   public:
     QDialog* advisorWindow() const { return advisor_; }
+    QDialog* materialWindow() const { return material_; }
 
   private:
     void syncDialog(QDialog* dialog, bool visible, const std::string& caption);
@@ -45,6 +47,7 @@ class MainWindow : public QDialog {
     QStackedWidget* notebook_;
     QTabBar* tabs_;
     QDialog* advisor_;
+    QDialog* material_;
     std::vector<std::unique_ptr<Binder>> binders_;
     bool syncing_ = false;
 };

@@ -3,6 +3,7 @@
 // window with its pages and the dialogs, created in start-up order.
 
 #include "advisor/advisor_dialog.h"
+#include "materials/material_dialog.h"
 #include "shell/main_window_model.h"
 
 #include <memory>
@@ -16,11 +17,13 @@ class Workbench {
 
     Shell& shell() { return shell_; }
     MainWindowModel& main() { return *main_; }
+    PreciseMaterialDialog& materialDialog() { return *materialDialog_; }
     advisor::AdvisorDialog& advisor() { return *advisor_; }
 
   private:
     Shell shell_;
     std::unique_ptr<MainWindowModel> main_;
+    std::unique_ptr<PreciseMaterialDialog> materialDialog_;
     std::unique_ptr<advisor::AdvisorDialog> advisor_;
 };
 
