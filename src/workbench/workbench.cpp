@@ -26,4 +26,13 @@ Workbench::Workbench(Messages& messages, HelpViewer& help, char decimalSeparator
     main_->openAdvisor = [this](int page) { advisor_->openFor(page); };
 }
 
+std::vector<ControlSet*> Workbench::controlSets() {
+    std::vector<ControlSet*> sets;
+    for (int i = 0; i < kPageCount; ++i) sets.push_back(&main_->page(i));
+    sets.push_back(main_.get());
+    sets.push_back(materialDialog_.get());
+    sets.push_back(advisor_.get());
+    return sets;
+}
+
 } // namespace zerbo

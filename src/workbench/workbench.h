@@ -20,6 +20,11 @@ class Workbench {
     PreciseMaterialDialog& materialDialog() { return *materialDialog_; }
     advisor::AdvisorDialog& advisor() { return *advisor_; }
 
+    // Every control set the window binds, in binding order: the seven
+    // pages, the main window's button panel, the precise-material dialog
+    // and the advisor.
+    std::vector<ControlSet*> controlSets();
+
   private:
     Shell shell_;
     std::unique_ptr<MainWindowModel> main_;
