@@ -1,5 +1,6 @@
 #include "shell/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -89,7 +90,16 @@ std::string WriteNumber(double value, char separator) {
 
     // Round to 15 significant digits: d.dddddddddddddde[+-]xx
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    double check = 0;
+    if (std::from_chars(buf, res.ptr, check).ec == std::errc::result_out_of_range) {
+        // Next to the largest double, rounding up would leave the range and
+        // the text would not read back: cut the 17-digit form to 15 digits.
+        res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16);
+        char* e = std::find(buf, res.ptr, 'e');
+        std::copy(e, res.ptr, e - 2);
+        res.ptr -= 2;
+    }
     std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
     const bool negative = sci.front() == '-';
     if (negative) sci.remove_prefix(1);

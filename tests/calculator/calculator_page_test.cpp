@@ -148,6 +148,15 @@ TEST_P(CalculatorTest, ResultsThatWouldNotBeFiniteAreRefused) {
     }
 }
 
+TEST_P(CalculatorTest, AFeedRateNextToTheLargestNumberReadsBack) {
+    type("Edit71", "1");
+    type("Edit70", "1");
+    type("Edit72", S("1.7976931348623157e308"));
+    EXPECT_EQ(field("Edit73"), S("1.79769313486231E308"));
+    EXPECT_TRUE(shell.numbers.tryParse(field("Edit73")).has_value());
+    EXPECT_TRUE(messages.entries.empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSeparators, CalculatorTest, ::testing::Values(',', '.'),
                          [](const auto& info) { return info.param == ',' ? "Comma" : "Point"; });
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 using namespace zerbo;
@@ -67,6 +69,22 @@ TEST_P(NumberTextTest, WritesTheGeneralForm) {
 
 TEST_P(NumberTextTest, WrittenNumbersReadBack) {
     for (double v : {0.1, 1.0 / 7, 1234.5678, 1e-6, 6.02e23, -42.0, 1e300, 5e-300}) {
+        const auto back = nt.tryParse(nt.write(v));
+        ASSERT_TRUE(back.has_value()) << nt.write(v);
+        EXPECT_NEAR(*back, v, std::abs(v) * 1e-14) << nt.write(v);
+    }
+}
+
+// Rounding the largest doubles to 15 digits would leave the range; they are
+// cut instead, so that the text still reads back.
+TEST_P(NumberTextTest, TheLargestNumbersStillReadBack) {
+    const double max = std::numeric_limits<double>::max();
+    EXPECT_EQ(nt.write(max), S("1.79769313486231E308"));
+    EXPECT_EQ(nt.write(-max), S("-1.79769313486231E308"));
+    EXPECT_EQ(nt.write(1.797693134862314e308), S("1.79769313486231E308"));
+    EXPECT_EQ(nt.write(1.79769313486230e308), S("1.7976931348623E308"));
+    for (double v : {max, -max, std::nextafter(max, 0.0), 1.797693134862315e308,
+                     std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min()}) {
         const auto back = nt.tryParse(nt.write(v));
         ASSERT_TRUE(back.has_value()) << nt.write(v);
         EXPECT_NEAR(*back, v, std::abs(v) * 1e-14) << nt.write(v);
