@@ -1,8 +1,11 @@
 # Zerbo: the two commands are `make run` and `make test`.
 PRESET ?= default
 BUILD  := build
+# `make soak`: seconds of random user; `make fuzz`: seconds per fuzz target.
+SOAK_SECONDS ?= 300
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test screenshots clean
+.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots clean
 
 all: build
 
@@ -22,8 +25,40 @@ run:
 	@$(MAKE) --no-print-directory build
 	@./$(BUILD)/zerbo
 
+# Every test, then every test again under the sanitizers with a short fuzz run.
 test: build
 	@ctest --preset $(PRESET)
+	@$(MAKE) --no-print-directory sanitize
+
+sanitize: deps
+	@cmake --preset asan > /dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+# The random user for SOAK_SECONDS under the sanitizers, new seeds each time
+# (ZERBO_RANDOM_USER_SEED=N repeats a run).
+soak: deps
+	@cmake --preset asan > /dev/null
+	@cmake --build --preset asan
+	@ZERBO_RANDOM_USER_SECONDS=$(SOAK_SECONDS) ./build-asan/zerbo_core_tests \
+	  --gtest_filter=RandomUser.Soak
+
+# Each fuzzer for FUZZ_SECONDS; the corpus grows in build-asan/fuzz-corpus.
+fuzz: deps
+	@cmake --preset asan > /dev/null
+	@cmake --build --preset asan
+	@for t in number_text calculator; do \
+	  mkdir -p build-asan/fuzz-corpus/$$t && \
+	  ./build-asan/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -dict=tests/fuzz/$$t.dict -artifact_prefix=build-asan/fuzz-corpus/ \
+	    build-asan/fuzz-corpus/$$t tests/fuzz/seeds/$$t || exit 1; \
+	done
+
+# The benchmarks, optimised (not part of `make test`).
+bench: deps
+	@cmake --preset bench > /dev/null
+	@cmake --build --preset bench
+	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_bench
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots
