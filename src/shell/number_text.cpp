@@ -11,7 +11,10 @@ ConversionError::ConversionError(std::string text)
     : std::runtime_error(UncaughtConversionText(text)), text_(std::move(text)) {}
 
 std::string UncaughtConversionText(std::string_view text) {
-    return "'" + std::string(text) + "' ist kein gültiger Gleitkommawert.";
+    std::string out = "'";
+    out.append(text);
+    out.append("' ist kein gültiger Gleitkommawert.");
+    return out;
 }
 
 std::string NormalizeDecimal(std::string_view text, char separator) {

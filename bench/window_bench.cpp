@@ -1,0 +1,120 @@
+// The whole window's start-up to its first shown frame, side by side with a
+// bare Qt window holding one empty seven-tab notebook, on the platform the
+// run uses (offscreen for `make bench`).
+
+#include "window_bench.h"
+
+#include "ui/dialog_windows.h"
+#include "ui/main_window.h"
+#include "ui/page_widgets.h"
+#include "ui/qt_messages.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QTabWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+
+namespace zerbo::bench {
+
+namespace {
+
+// Notes the first paint of any widget of one window. The repaint manager
+// paints all dirty widgets and flushes the frame within one event, so once
+// the event loop returns after that paint, the first frame has been shown.
+class FirstFrame : public QObject {
+  public:
+    explicit FirstFrame(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    ~FirstFrame() override { qApp->removeEventFilter(this); }
+    bool seen() const { return seen_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_)
+            seen_ = true;
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+    bool seen_ = false;
+};
+
+class BareWindow : public QDialog {
+  public:
+    BareWindow() {
+        auto* layout = new QHBoxLayout(this);
+        auto* notebook = new QTabWidget(this);
+        for (const char* caption : {"Fräsen", "Drehen", "Bohren", "Reiben", "Senken", "Sägen",
+                                    "Rechner"})
+            notebook->addTab(new QWidget(notebook), QString::fromUtf8(caption));
+        layout->addWidget(notebook);
+    }
+};
+
+// Creates the window, shows it and runs the event loop until its first
+// frame is out; the window is destroyed untimed.
+template <class Window, class... Args> double ShowUntilFirstFrame(Args... args) {
+    const auto start = std::chrono::steady_clock::now();
+    auto window = std::make_unique<Window>(args...);
+    FirstFrame frame(window.get());
+    window->show();
+    while (!frame.seen()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const auto stop = std::chrono::steady_clock::now();
+    window.reset();
+    QApplication::processEvents(); // deferred deletes
+    return std::chrono::duration<double>(stop - start).count();
+}
+
+void WindowStartUp(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(ShowUntilFirstFrame<ui::MainWindow>(','));
+}
+
+void BareWindowStartUp(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(ShowUntilFirstFrame<BareWindow>());
+}
+
+// The parts of the window's construction, each alone, untimed show: where
+// the start-up goes.
+template <class Make> void Part(benchmark::State& state, Make make) {
+    for (auto _ : state) {
+        QDialog owner;
+        make(&owner);
+    }
+}
+
+} // namespace
+
+void RegisterWindowBenchmarks() {
+    // Fonts, style and platform are loaded once, before either is timed.
+    ShowUntilFirstFrame<BareWindow>();
+    ShowUntilFirstFrame<ui::MainWindow>(',');
+    for (auto* b : {benchmark::RegisterBenchmark("WindowStartUp", WindowStartUp),
+                    benchmark::RegisterBenchmark("BareWindowStartUp", BareWindowStartUp)})
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(
+            true);
+    benchmark::RegisterBenchmark("WindowPart/HelpWindow", [](benchmark::State& s) {
+        Part(s, [](QWidget*) { ui::HelpWindow help; });
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("WindowPart/MaterialWindow", [](benchmark::State& s) {
+        Part(s, [](QWidget* owner) { ui::MakeMaterialWindow(owner); });
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("WindowPart/AdvisorWindow", [](benchmark::State& s) {
+        Part(s, [](QWidget* owner) { ui::MakeAdvisorWindow(owner); });
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("WindowPart/PageWidgets", [](benchmark::State& s) {
+        Part(s, [](QWidget* owner) {
+            for (int i = 0; i < kPageCount; ++i) ui::MakePageWidget(i, owner);
+        });
+    })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("WindowPart/MainWindowUnshown", [](benchmark::State& s) {
+        Part(s, [](QWidget*) { ui::MainWindow window(','); });
+    })->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace zerbo::bench
