@@ -2,6 +2,19 @@
 
 namespace zerbo {
 
+namespace {
+
+std::vector<std::string_view>& Declared() {
+    static std::vector<std::string_view> texts;
+    return texts;
+}
+
+} // namespace
+
+MessageText::MessageText(std::string_view text) : text_(text) { Declared().push_back(text); }
+
+const std::vector<std::string_view>& DeclaredMessageTexts() { return Declared(); }
+
 void ShowDecimalError(Messages& messages) { messages.error(kDecimalErrorText); }
 
 void ShowInputNotice(Messages& messages, int which) {

@@ -52,6 +52,23 @@ inline constexpr std::string_view kInputNotice1 =
 inline constexpr std::string_view kInputNotice2 =
     "Werkstückdurchmesser darf nicht kleiner als 1mm werden.";
 
+// A message text of a page or dialog besides the ones above, declared at
+// namespace scope where it is defined:
+//   const MessageText kSomeNotice{"..."};
+//   shell().messages.information(kSomeNotice);
+// Declared texts are listed by DeclaredMessageTexts(), so that the
+// robustness checks can tell the program's own messages from any other.
+class MessageText {
+  public:
+    explicit MessageText(std::string_view text);
+    operator std::string_view() const { return text_; }
+    std::string_view text() const { return text_; }
+
+  private:
+    std::string_view text_;
+};
+const std::vector<std::string_view>& DeclaredMessageTexts();
+
 void ShowDecimalError(Messages& messages);
 // Notice 1 or 2; any other number shows nothing.
 void ShowInputNotice(Messages& messages, int which);

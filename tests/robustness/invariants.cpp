@@ -61,6 +61,8 @@ bool ShowsNonFinite(std::string_view text) {
 
 bool IsOwnMessage(const MessageRecorder::Entry& entry, const NumberText& numbers) {
     const std::string_view text = entry.text;
+    for (std::string_view declared : DeclaredMessageTexts())
+        if (text == declared) return true;
     if (!entry.isError) return text == kInputNotice1 || text == kInputNotice2;
     if (text == kDecimalErrorText) return true;
     if (text.size() < 1 + kUncaughtTail.size() || text.front() != '\'' ||

@@ -24,8 +24,8 @@ bool ShowsNonFinite(std::string_view text);
 
 // Whether a message is one of the program's own: the decimal-separator
 // message or an uncaught conversion failure (both errors) of a text that
-// indeed does not read as a number, or one of the input notices
-// (information).
+// indeed does not read as a number, one of the input notices
+// (information), or a text a module declared as a MessageText.
 bool IsOwnMessage(const MessageRecorder::Entry& entry, const NumberText& numbers);
 
 class InvariantChecker {

@@ -30,6 +30,10 @@ TEST(IsOwnMessage, KnowsTheProgramsTexts) {
     EXPECT_FALSE(IsOwnMessage({true, UncaughtConversionText("2,5")}, numbers));
     EXPECT_FALSE(IsOwnMessage({true, "vector::_M_range_check"}, numbers));
     EXPECT_FALSE(IsOwnMessage({true, "' ist kein gültiger Gleitkommawert."}, numbers));
+    // Texts that modules declare.
+    static const MessageText declared{"Werkzeug paßt nicht "};
+    EXPECT_TRUE(IsOwnMessage({false, "Werkzeug paßt nicht "}, numbers));
+    EXPECT_FALSE(IsOwnMessage({false, "Werkzeug paßt nicht"}, numbers));
 }
 
 // A page whose controls a test sets directly.
