@@ -29,6 +29,26 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The decimal order of magnitude, floor(log10(|x|)), of a number written as
+// "[-]digits[.digits][e[+-]digits]" with a digit other than 0; the exponent
+// saturates far beyond any double.
+long long DecimalOrder(std::string_view plain) {
+    const size_t start = !plain.empty() && plain.front() == '-' ? 1 : 0;
+    const size_t end = std::min(plain.find('e'), plain.size());
+    const size_t point = std::min(plain.find('.'), end);
+    size_t first = start; // the first digit other than 0
+    while (first < end && (plain[first] == '0' || plain[first] == '.')) ++first;
+    const long long order = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    long long exponent = 0;
+    size_t i = end + 1;
+    const bool negative = i < plain.size() && plain[i] == '-';
+    if (i < plain.size() && (plain[i] == '-' || plain[i] == '+')) ++i;
+    for (; i < plain.size(); ++i)
+        exponent = std::min(exponent * 10 + (plain[i] - '0'), 1000000000000LL);
+    return order + (negative ? -exponent : exponent);
+}
+
 } // namespace
 
 std::optional<double> ReadNumber(std::string_view text, char separator) {
@@ -76,11 +96,8 @@ std::optional<double> ReadNumber(std::string_view text, char separator) {
     const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ptr != last) return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        // Too small to hold reads as zero; too large fails.
-        long double wide = 0;
-        const auto [p2, ec2] = std::from_chars(first, last, wide, std::chars_format::general);
-        (void)p2;
-        if (ec2 == std::errc() && std::isfinite(wide) && std::fabs(wide) < 1.0L) return 0.0;
+        // Too small to hold reads as zero, however small; too large fails.
+        if (DecimalOrder(plain) < 0) return 0.0;
         return std::nullopt;
     }
     if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;

@@ -3,6 +3,9 @@
 // Properties, under both system separators:
 // - a text that reads as a number reads as a finite one; parse() and
 //   tryParse() agree;
+// - a text reads exactly when it is of the number grammar (checked by an
+//   independent reading here) and not beyond the largest double, with the
+//   order of magnitude it is written with;
 // - what write() makes of it reads back to the same value within the 15
 //   digits written, and writing that again gives the same text;
 // - any finite double (the input's first 8 bytes) is written as a text that
@@ -15,6 +18,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -49,6 +54,49 @@ void RoundTrip(const NumberText& nt, double v, std::string_view input) {
     if (nt.write(*back) != w) Fail("writing is not stable", input, w + " / " + nt.write(*back));
 }
 
+// An independent reading of the number grammar on a normalised text:
+// blanks, an optional sign, digits with at most one separator, an optional
+// exponent, blanks. Gives the decimal order of magnitude of a text of the
+// grammar (kZero for a zero), nothing for any other text.
+constexpr long long kZero = -(1LL << 62);
+
+std::optional<long long> GrammarOrder(std::string_view t, char separator) {
+    size_t i = 0, end = t.size();
+    while (i < end && t[i] == ' ') ++i;
+    while (end > i && t[end - 1] == ' ') --end;
+    if (i < end && (t[i] == '+' || t[i] == '-')) ++i;
+    long long digits = 0, leadingZeros = 0, intDigits = -1;
+    bool nonzero = false;
+    for (; i < end; ++i) {
+        if (t[i] >= '0' && t[i] <= '9') {
+            if (!nonzero && t[i] == '0') ++leadingZeros;
+            nonzero = nonzero || t[i] != '0';
+            ++digits;
+        } else if (t[i] == separator && intDigits < 0) {
+            intDigits = digits;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (intDigits < 0) intDigits = digits;
+    long long exponent = 0;
+    if (i < end && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < end && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+        const size_t first = i;
+        for (; i < end && t[i] >= '0' && t[i] <= '9'; ++i)
+            exponent = std::min(exponent * 10 + (t[i] - '0'), 1LL << 40);
+        if (i == first) return std::nullopt;
+        if (negative) exponent = -exponent;
+    }
+    if (i != end) return std::nullopt;
+    if (!nonzero) return kZero;
+    // The first digit other than 0 is digit number leadingZeros + 1.
+    return intDigits - leadingZeros - 1 + exponent;
+}
+
 bool IsPrefix(std::string_view part, std::string_view whole) {
     return whole.substr(0, part.size()) == part;
 }
@@ -74,6 +122,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (const auto raw = ReadNumber(input, separator); raw && !std::isfinite(*raw))
             Fail("ReadNumber gave a non-finite number", input, "");
+
+        // Every text of the grammar reads, unless it is beyond the largest
+        // double; what is too small to hold reads as zero.
+        const auto order = GrammarOrder(NormalizeDecimal(input, separator), separator);
+        if (!order && value) Fail("read a text that is no number", input, "");
+        if (order && *order <= 307 && !value) Fail("did not read a number", input, "");
+        if (order && *order >= 309 && value) Fail("read a number beyond the range", input, "");
+        if (order && value && *order == kZero && *value != 0)
+            Fail("zero read as another number", input, "");
+        if (order && value && *order != kZero && *order >= -300 && *order <= 300) {
+            const double magnitude = std::log10(std::fabs(*value));
+            if (magnitude < static_cast<double>(*order) - 1e-9 ||
+                magnitude > static_cast<double>(*order) + 1 + 1e-9)
+                Fail("read with another order of magnitude", input, nt.write(*value));
+        }
 
         if (size >= sizeof(double)) {
             double v;

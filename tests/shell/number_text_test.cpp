@@ -75,6 +75,17 @@ TEST_P(NumberTextTest, WrittenNumbersReadBack) {
     }
 }
 
+// However far below the smallest double a number is, it reads as zero; only
+// numbers beyond the largest fail.
+TEST_P(NumberTextTest, WhatIsTooSmallToHoldReadsAsZero) {
+    for (const char* tiny : {"1e-400", "4,e-9324", "1e-5000", "-0,0000000001e-4990",
+                             "100000e-4960", "1e-99999999999999999999", "1000e-330"})
+        EXPECT_EQ(nt.tryParse(tiny), 0.0) << tiny;
+    EXPECT_EQ(nt.parse("4.9e-324"), 4.9e-324);
+    for (const char* huge : {"1e309", "1e5000", "0,0000001e330", "1e99999999999999999999"})
+        EXPECT_FALSE(nt.tryParse(huge).has_value()) << huge;
+}
+
 // Rounding the largest doubles to 15 digits would leave the range; they are
 // cut instead, so that the text still reads back.
 TEST_P(NumberTextTest, TheLargestNumbersStillReadBack) {
