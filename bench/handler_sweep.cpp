@@ -36,6 +36,13 @@ void Reach(Workbench& bench, ControlSet& set) {
     }
 }
 
+// The text padded with blanks to `width` characters (UTF-8).
+std::string Pad(const std::string& text, size_t width) {
+    size_t chars = 0;
+    for (char c : text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return text + std::string(width > chars ? width - chars : 0, ' ');
+}
+
 std::string SetName(Workbench& bench, ControlSet& set) {
     if (&set == &bench.main()) return "Hauptfenster";
     if (&set == &bench.materialDialog()) return std::string(PreciseMaterialDialog::kFormName);
@@ -91,7 +98,9 @@ double RunHandlerSweep(std::FILE* out, int eventsPerControl) {
             Reach(bench, *set);
             std::vector<double> micros;
             for (int i = 0; i < eventsPerControl; ++i) {
+                // Controls the user cannot reach run no handler.
                 if (!c->enabled || !c->visible) Reach(bench, *set);
+                if (!c->enabled || !c->visible) break;
                 const auto start = Clock::now();
                 const bool taken = Event(*set, *c, i);
                 const auto stop = Clock::now();
@@ -111,17 +120,18 @@ double RunHandlerSweep(std::FILE* out, int eventsPerControl) {
 
     std::fprintf(out, "\nHandler sweep: %zu controls, %d events each, median per event\n",
                  timings.size(), eventsPerControl);
-    std::fprintf(out, "  %-14s %-16s %10s %10s\n", "set", "control", "median us", "max us");
+    std::fprintf(out, "  %s %s %10s %10s\n", Pad("set", 14).c_str(), Pad("control", 16).c_str(),
+                 "median us", "max us");
     for (size_t i = 0; i < timings.size() && i < 12; ++i)
-        std::fprintf(out, "  %-14s %-16s %10.2f %10.1f\n", timings[i].set.c_str(),
-                     timings[i].control.c_str(), timings[i].median, timings[i].max);
+        std::fprintf(out, "  %s %s %10.2f %10.1f\n", Pad(timings[i].set, 14).c_str(),
+                     Pad(timings[i].control, 16).c_str(), timings[i].median, timings[i].max);
     std::fprintf(out, "Slowest handler of each control set:\n");
     std::vector<std::string> done;
     for (const Timing& t : timings) {
         if (std::find(done.begin(), done.end(), t.set) != done.end()) continue;
         done.push_back(t.set);
-        std::fprintf(out, "  %-14s %-16s %10.2f us median\n", t.set.c_str(), t.control.c_str(),
-                     t.median);
+        std::fprintf(out, "  %s %s %10.2f us median\n", Pad(t.set, 14).c_str(),
+                     Pad(t.control, 16).c_str(), t.median);
     }
     return timings.empty() ? 0 : timings.front().median;
 }
