@@ -76,7 +76,8 @@ double AdjustByPercent(std::string_view sign, double p, double x) {
 
 double CountersinkDepth(double d1, double d2, double angle) {
     const LD a = (90 - LD(angle) / 2) * kRadPerDeg;
-    return D(Sine(a) / Cosine(a) * (LD(d2) - d1) / 2);
+    const LD c = Cosine(a);
+    return c == 0 ? 0 : D(Sine(a) / c * (LD(d2) - d1) / 2);
 }
 
 double TorqueDrill(std::uint8_t k, double a, double b, double d) {
@@ -143,6 +144,9 @@ std::optional<double> SpecificCuttingForce(std::int32_t m, double kc11, double h
 }
 
 double ArcSine(double x) { return D(ArcSineWide(x)); }
-double Tangent(double x) { return D(Sine(x) / Cosine(x)); }
+double Tangent(double x) {
+    const LD c = Cosine(x);
+    return c == 0 ? 0 : D(Sine(x) / c);
+}
 
 } // namespace zerbo

@@ -1,0 +1,26 @@
+#include "workbench/workbench.h"
+
+#include "calculator/calculator_page.h"
+
+namespace zerbo {
+
+Pages MakePages(Shell& shell) {
+    Pages pages;
+    pages[0] = std::make_unique<PageModel>(shell, "Fräsen", 104);
+    pages[1] = std::make_unique<PageModel>(shell, "Drehen", 105);
+    pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
+    pages[3] = std::make_unique<PageModel>(shell, "Reiben", 107);
+    pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);
+    pages[5] = std::make_unique<PageModel>(shell, "Sägen", 109);
+    pages[6] = std::make_unique<CalculatorPage>(shell);
+    return pages;
+}
+
+Workbench::Workbench(Messages& messages, HelpViewer& help, char decimalSeparator)
+    : shell_(messages, help, decimalSeparator) {
+    main_ = std::make_unique<MainWindowModel>(shell_, MakePages(shell_));
+    main_->startUp();
+    // The dialogs come right after the main window.
+}
+
+} // namespace zerbo
