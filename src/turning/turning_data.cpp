@@ -99,8 +99,7 @@ constexpr PartingEntry kParting[] = {
 };
 // clang-format on
 
-std::optional<TurningRow> Find(std::span<const TurningEntry> table, int group,
-                               int machiningClass) {
+std::optional<TurningRow> Find(std::span<const TurningEntry> table, int group, int machiningClass) {
     for (const TurningEntry& e : table)
         if (e.group == group && e.classFrom <= machiningClass && machiningClass <= e.classTo)
             return TurningRow{e.cuttingMaterial, e.coolant, e.vcMin,    e.vcMax,
@@ -110,11 +109,21 @@ std::optional<TurningRow> Find(std::span<const TurningEntry> table, int group,
 
 } // namespace
 
-std::span<const TurningEntry> ExternalTurningHssTable() { return kExternalHss; }
-std::span<const TurningEntry> ExternalTurningWpTable() { return kExternalWp; }
-std::span<const TurningEntry> BoringShortOverhangTable() { return kBoringShort; }
-std::span<const TurningEntry> BoringLongOverhangTable() { return kBoringLong; }
-std::span<const PartingEntry> PartingTable() { return kParting; }
+std::span<const TurningEntry> ExternalTurningHssTable() {
+    return kExternalHss;
+}
+std::span<const TurningEntry> ExternalTurningWpTable() {
+    return kExternalWp;
+}
+std::span<const TurningEntry> BoringShortOverhangTable() {
+    return kBoringShort;
+}
+std::span<const TurningEntry> BoringLongOverhangTable() {
+    return kBoringLong;
+}
+std::span<const PartingEntry> PartingTable() {
+    return kParting;
+}
 
 std::optional<TurningRow> LookUpExternalTurning(TurningCuttingMaterial material, int group,
                                                 int machiningClass) {
@@ -136,8 +145,10 @@ std::optional<TurningRow> LookUpParting(int group, int widthIndex) {
     for (const PartingEntry& e : kParting)
         if (e.group == group) {
             const auto w = static_cast<size_t>(widthIndex);
-            return TurningRow{kPartingCuttingMaterial, kPartingCoolant, e.vcMin, e.vcMax,
-                              e.feed[w][0], e.feed[w][1], 0, 0};
+            TurningRow row{kPartingCuttingMaterial, kPartingCoolant, e.vcMin, e.vcMax};
+            row.feedMin = e.feed[w][0];
+            row.feedMax = e.feed[w][1];
+            return row; // no depth of cut
         }
     return std::nullopt;
 }

@@ -50,7 +50,8 @@ TEST(TurningData, EveryRowHasOrderedRangesAndKnownTexts) {
     }
     for (const PartingEntry& e : PartingTable()) {
         EXPECT_LE(e.vcMin, e.vcMax);
-        for (const auto& f : e.feed) EXPECT_LE(f[0], f[1]);
+        for (const auto& f : e.feed)
+            EXPECT_LE(f[0], f[1]);
     }
 }
 
