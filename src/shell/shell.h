@@ -37,9 +37,6 @@ struct Shell {
     // Steps other modules hook into the shell's own sequences, in the order
     // they were registered.
     struct Hooks {
-        // The precise-material dialog's refresh; pages call it through here
-        // and it is empty until the dialog exists.
-        std::function<void()> refreshMaterialDialog;
         // Run when the milling or the turning page is entered, after the
         // material group has been taken over and the dialog refreshed.
         std::vector<std::function<void()>> millingOrTurningEntered;

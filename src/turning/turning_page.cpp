@@ -1,5 +1,7 @@
 #include "turning/turning_page.h"
 
+#include "materials/material_dialog.h"
+#include "materials/material_groups.h"
 #include "shell/formulas.h"
 #include "shell/rounding.h"
 
@@ -40,21 +42,6 @@ void Show(std::initializer_list<Control*> controls, bool visible) {
         c->visible = visible;
 }
 
-// Short names of the material groups, the group buttons' hints as designed;
-// AssignHints replaces them.
-constexpr const char* kGroupShortNames[11] = {
-    "Baustähle < 700 N/mm2",
-    "Warmfeste, legierte Stähle < 1000 N/mm2",
-    "Legierte Stähle < 1400 N/mm2",
-    "Chemisch beständige Stähle (VA), leicht zerspanbar, < 1400 N/mm2",
-    "Chemisch beständige Stähle (VA), schwer zerspanbar, < 1000 N/mm2",
-    "Schwer zerspanbare Werkstoffe, hochwarmfeste Stähle, Ti- u. Ni-Legierungen",
-    "Guß < 200 HB",
-    "Guß > 200 HB",
-    "Aluminium < 6% Si",
-    "Aluminium > 6% Si",
-    "Gehärtete Werkstoffe bis 68 HRC"};
-
 constexpr const char* kGroupHints[11] = {"Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",
                                          "Warmfeste Stähle, Vergütungs- und Werkzeugstähle",
                                          "Leg. Stähle bis 1400 N/mm2, Schnellarb.Stähle",
@@ -81,7 +68,7 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
         classGroup.add(b);
     for (size_t i = 0; i < groupBtns.size(); ++i) {
         groupBtns[i].caption = std::to_string(i + 1);
-        groupBtns[i].hint = kGroupShortNames[i];
+        groupBtns[i].hint = GroupShortNames[i]; // as designed; AssignHints replaces it
         materialGroupBtns.add(groupBtns[i]);
     }
     materialBtn.caption = "Werkstoff";
@@ -312,7 +299,7 @@ void TurningPage::MaterialGroupClick(int group, bool fromButton) {
     s.activeMaterialGroup = static_cast<std::uint8_t>(group);
     showGroupDescription();
     if (!fromButton) return;
-    if (shell().hooks.refreshMaterialDialog) shell().hooks.refreshMaterialDialog();
+    RefreshMaterialDialog(shell());
     ApplyClassAvailability();
     LookUpTurningData();
     recomputeResults();
@@ -325,7 +312,7 @@ void TurningPage::MachiningClassClick(int machiningClass) {
 }
 
 void TurningPage::SpeedButton24Click() {
-    if (openMaterialDialog) openMaterialDialog();
+    OpenMaterialDialog(shell());
     RecomputeTurningPower();
 }
 
@@ -561,7 +548,7 @@ void TurningPage::recomputeResults() {
 }
 
 void TurningPage::showGroupDescription() {
-    // The description texts of the eleven groups come with the material data.
+    ShowGroupDescription(groupText, GroupTextsEleven, shell().state.turningMaterialGroup);
 }
 
 void TurningPage::refreshHints() {

@@ -102,9 +102,6 @@ class TurningPage : public PageModel {
     Label cuttingMaterialCaption{"Label119"}; // "Schneidstoff:"
     Button materialBtn{"SpeedButton24"};      // "Werkstoff"
 
-    // Opens the precise-material dialog; set by whoever owns the dialog.
-    std::function<void()> openMaterialDialog;
-
     void startUp() override;
     void entered() override;
     int materialGroup() const override;

@@ -1,5 +1,7 @@
 #include "turning/turning_page.h"
 
+#include "materials/material_dialog.h"
+
 #include "shell/formulas.h"
 
 #include <gtest/gtest.h>
@@ -402,7 +404,7 @@ TEST_P(TurningPageTest, HintsFollowTheOperation) {
 
 TEST_P(TurningPageTest, MaterialButtonOpensTheDialogAndRecomputesPower) {
     int opened = 0;
-    page.openMaterialDialog = [&] {
+    shell.hooks.openMaterialDialog = [&] {
         ++opened;
         page.kc.setText("1000");
     };
@@ -410,6 +412,36 @@ TEST_P(TurningPageTest, MaterialButtonOpensTheDialogAndRecomputesPower) {
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(button("SpeedButton24").down());
     EXPECT_EQ(field("Edit48"), S("6.66666666666667"));
+}
+
+TEST_P(TurningPageTest, MemoShowsTheElevenGroupText) {
+    const auto& lines = page.groupText.lines;
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "Bau-, Einsatz-, Nitrier-, Automaten-,");
+    EXPECT_TRUE(page.groupText.visible);
+    click("SpeedButton45"); // group 10
+    EXPECT_EQ(lines.front(), "Alu-Guß über 6% Si");
+    EXPECT_EQ(lines.back(), " CuNi 15 Si");
+    click("SpeedButton42"); // group 7
+    EXPECT_EQ(lines.front(), "Guß bis 200 HB");
+}
+
+// With the real dialog: a group press refreshes it, the kc of the group's
+// first grade reaches Edit47 and Pe follows.
+TEST_P(TurningPageTest, GroupPressHandsTheDialogKcToThePage) {
+    shell.hooks.refreshMaterialDialog = nullptr;
+    PreciseMaterialDialog dialog{shell};
+    shell.currentPage = 1;
+    shell.state.forceDialogMode = 2;
+    click("SpeedButton42"); // group 7: "GG-15", kc1.1 935, multiplier 1
+    EXPECT_EQ(dialog.listBox1.items(), (std::vector<std::string>{"GG-15", "GG-25"}));
+    EXPECT_EQ(field("Edit47"), "935");
+    // class 5: Vc 100..220 -> 160, f 0.4, ap 1..6 -> 3.5
+    EXPECT_EQ(field("Edit48"), S("4.98666666666667"));
+    click("SpeedButton24");
+    EXPECT_TRUE(dialog.visible());
+    EXPECT_EQ(field("Edit48"), S("4.98666666666667"));
+    EXPECT_TRUE(messages.entries.empty());
 }
 
 // Every class the rules let the user press has a row, for every operation,
