@@ -26,7 +26,7 @@ MainWindowModel::MainWindowModel(Shell& shell, Pages pages)
     okBtn.onClick = [this] { closed_ = true; };
     helpBtn.onClick = [this] { helpKey(); };
     advisorBtn.onClick = [this] {
-        if (openAdvisor) openAdvisor(pageIndex_);
+        if (openAdvisor) openAdvisor(pageIndex());
     };
     hintBtn.onClick = [this] {
         assignHints();
@@ -37,7 +37,7 @@ MainWindowModel::MainWindowModel(Shell& shell, Pages pages)
 
 void MainWindowModel::setForceDialogMode() {
     auto& s = shell().state;
-    s.forceDialogMode = pageIndex_ == 0 && s.millingCuttingMaterial != 3 ? 1 : 2;
+    s.forceDialogMode = pageIndex() == 0 && s.millingCuttingMaterial != 3 ? 1 : 2;
 }
 
 void MainWindowModel::startUp() {
@@ -53,23 +53,23 @@ void MainWindowModel::startUp() {
 
 void MainWindowModel::selectPage(int index) {
     if (index < 0 || index >= kPageCount) return;
-    pageIndex_ = index;
+    shell().currentPage = index;
     guarded([this] { pageChanged(); });
 }
 
 void MainWindowModel::pageChanged() {
     auto& s = shell().state;
-    PageModel& p = page(pageIndex_);
+    PageModel& p = page(pageIndex());
     setForceDialogMode();
-    if (pageIndex_ <= 1 && p.materialGroup() > 0)
+    if (pageIndex() <= 1 && p.materialGroup() > 0)
         s.activeMaterialGroup = static_cast<std::uint8_t>(p.materialGroup());
-    if (pageIndex_ <= 1) {
+    if (pageIndex() <= 1) {
         if (shell().hooks.refreshMaterialDialog) shell().hooks.refreshMaterialDialog();
         for (const auto& step : shell().hooks.millingOrTurningEntered) step();
     }
     p.entered();
-    advisorBtn.enabled = pageIndex_ != 4 && pageIndex_ != kCalculatorPage;
-    if (pageIndex_ < kCalculatorPage) s.helpContext = 104 + pageIndex_;
+    advisorBtn.enabled = pageIndex() != 4 && pageIndex() != kCalculatorPage;
+    if (pageIndex() < kCalculatorPage) s.helpContext = 104 + pageIndex();
 }
 
 void MainWindowModel::helpKey() { shell().help.openTopic(shell().state.helpContext); }

@@ -23,7 +23,7 @@ class MainWindowModel : public ControlSet {
     Button hintBtn{"SpeedButton51"}; // "Kurzinfo Ein/Aus", a toggle
 
     PageModel& page(int index) const { return *pages_.at(static_cast<size_t>(index)); }
-    int pageIndex() const { return pageIndex_; }
+    int pageIndex() const { return shell().currentPage; }
     const std::string& title() const { return title_; }
     bool hintsShown() const { return hintsShown_; }
     bool closed() const { return closed_; }
@@ -48,7 +48,6 @@ class MainWindowModel : public ControlSet {
     void setForceDialogMode();
 
     Pages pages_;
-    int pageIndex_ = 0;
     std::string title_ = "Schnittwerttabelle";
     bool hintsShown_ = false;
     bool closed_ = false;

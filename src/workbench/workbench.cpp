@@ -21,6 +21,9 @@ Workbench::Workbench(Messages& messages, HelpViewer& help, char decimalSeparator
     main_ = std::make_unique<MainWindowModel>(shell_, MakePages(shell_));
     main_->startUp();
     // The dialogs come right after the main window.
+    materialDialog_ = std::make_unique<PreciseMaterialDialog>(shell_);
+    advisor_ = std::make_unique<advisor::AdvisorDialog>(shell_);
+    main_->openAdvisor = [this](int page) { advisor_->openFor(page); };
 }
 
 } // namespace zerbo

@@ -2,6 +2,8 @@
 // Everything the program holds for one run: the shared shell, the main
 // window with its pages and the dialogs, created in start-up order.
 
+#include "advisor/advisor_dialog.h"
+#include "materials/material_dialog.h"
 #include "shell/main_window_model.h"
 
 #include <memory>
@@ -15,14 +17,14 @@ class Workbench {
 
     Shell& shell() { return shell_; }
     MainWindowModel& main() { return *main_; }
-    // The dialogs, in the order they were created.
-    const std::vector<ControlSet*>& dialogs() const { return dialogs_; }
+    PreciseMaterialDialog& materialDialog() { return *materialDialog_; }
+    advisor::AdvisorDialog& advisor() { return *advisor_; }
 
   private:
     Shell shell_;
     std::unique_ptr<MainWindowModel> main_;
-    std::vector<std::unique_ptr<ControlSet>> ownedDialogs_;
-    std::vector<ControlSet*> dialogs_;
+    std::unique_ptr<PreciseMaterialDialog> materialDialog_;
+    std::unique_ptr<advisor::AdvisorDialog> advisor_;
 };
 
 // Creates the seven page models in notebook order.

@@ -1,0 +1,15 @@
+// Zerbo: cutting data for machine shops.
+
+#include "ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zerbo");
+    QApplication::setApplicationDisplayName("Zerbo");
+    zerbo::ui::MainWindow window;
+    window.show();
+    window.activateWindow();
+    return QApplication::exec();
+}

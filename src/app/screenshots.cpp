@@ -1,0 +1,64 @@
+// Renders every page and dialog of the program to PNG files, for the
+// README and for looking at the layout without a display.
+//   zerbo_screenshots DIR   (use the offscreen platform: QT_QPA_PLATFORM=offscreen)
+
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("screenshots");
+    QDir().mkpath(dir);
+    zerbo::ui::MainWindow window(',');
+    window.show();
+    auto& main = window.workbench().main();
+    const char* names[] = {"fraesen", "drehen", "bohren", "reiben", "senken", "saegen", "rechner"};
+    int saved = 0;
+    auto save = [&](QWidget* w, const QString& name) {
+        const QString path = dir + "/" + name + ".png";
+        if (w->grab().save(path)) {
+            std::printf("%s\n", qPrintable(path));
+            ++saved;
+        }
+    };
+    for (int i = 0; i < zerbo::kPageCount; ++i) {
+        main.selectPage(i);
+        window.syncAll();
+        QApplication::processEvents();
+        save(&window, QString("page-%1-%2").arg(i).arg(names[i]));
+    }
+    main.selectPage(0);
+    window.workbench().materialDialog().open();
+    window.syncAll();
+    QApplication::processEvents();
+    save(window.materialWindow(), "dialog-genaue-materialbestimmung");
+    window.workbench().materialDialog().userClose();
+
+    main.selectPage(1);
+    main.userClick("SpeedButton37");
+    window.syncAll();
+    QApplication::processEvents();
+    save(window.advisorWindow(), "dialog-advisor-drehen");
+    window.workbench().advisor().close();
+    window.syncAll();
+
+    window.helpWindow().openTopic(104);
+    QApplication::processEvents();
+    save(&window.helpWindow(), "help-104");
+    window.helpWindow().hide();
+
+    QMessageBox box(QMessageBox::Critical, "Fehler",
+                    QString::fromUtf8(zerbo::kDecimalErrorText.data(),
+                                      static_cast<qsizetype>(zerbo::kDecimalErrorText.size())),
+                    QMessageBox::Ok, &window);
+    box.show();
+    QApplication::processEvents();
+    save(&box, "message-decimal-error");
+    return saved > 0 ? 0 : 1;
+}

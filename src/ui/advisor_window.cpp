@@ -1,0 +1,53 @@
+#include "ui/dialog_windows.h"
+
+#include "ui/form.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zerbo::ui {
+
+QDialog* MakeAdvisorWindow(QWidget* parent) {
+    auto* dialog = new QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                           Qt::WindowCloseButtonHint);
+    dialog->setObjectName("TBtnRightDlg3");
+    dialog->setWindowTitle("Reibfehler und deren Beseitigung");
+    auto* outer = new QHBoxLayout(dialog);
+    auto* left = new QVBoxLayout;
+    left->addWidget(MakeLabel("Reibfehler:", dialog, "Label1"));
+    auto* faults = MakeList("ComboBox1", dialog, 520);
+    left->addWidget(faults);
+    left->addWidget(MakeLabel("Fehlerquellen und Lösungsmöglichkeit:", dialog, "Label2"));
+    auto* memo = MakeMemo("Memo1", dialog);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    const int columns = memo->fontMetrics().horizontalAdvance(QString(78, 'n'));
+    memo->setMinimumSize(columns, memo->fontMetrics().lineSpacing() * 22);
+    left->addWidget(memo, 1);
+    outer->addLayout(left, 1);
+
+    auto* buttons = new QVBoxLayout;
+    auto* ok = new QPushButton("Beenden", dialog);
+    ok->setObjectName("OKBtn");
+    auto* cancel = new QPushButton("Abbrechen", dialog);
+    cancel->setObjectName("CancelBtn");
+    cancel->hide();
+    auto* help = new QPushButton("Hilfe", dialog);
+    help->setObjectName("HelpBtn");
+    help->hide();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    outer->addLayout(buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    return dialog;
+}
+
+} // namespace zerbo::ui

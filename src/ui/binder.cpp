@@ -1,0 +1,184 @@
+#include "ui/binder.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace zerbo::ui {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QStringList Items(const List& list) {
+    QStringList items;
+    items.reserve(list.count());
+    for (const auto& s : list.items()) items << Q(s);
+    return items;
+}
+
+void SyncItems(QComboBox* box, const List& list) {
+    const QStringList items = Items(list);
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
+    if (!same) {
+        box->clear();
+        box->addItems(items);
+    }
+    box->setCurrentIndex(list.index());
+}
+
+void SyncItems(QListWidget* box, const List& list) {
+    const QStringList items = Items(list);
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = box->item(i)->text() == items[i];
+    if (!same) {
+        box->clear();
+        box->addItems(items);
+    }
+    box->setCurrentRow(list.index());
+}
+
+} // namespace
+
+Binder::Binder(ControlSet& model, QWidget* root, std::function<void()> afterEvent)
+    : model_(model), afterEvent_(std::move(afterEvent)) {
+    for (Control* c : model.controls()) {
+        auto* w = root->objectName() == Q(c->name())
+                      ? root
+                      : root->findChild<QWidget*>(Q(c->name()));
+        if (w == nullptr) {
+            unbound_.push_back(c->name());
+            continue;
+        }
+        bindings_.push_back({c, w});
+        connect(*c, w);
+    }
+}
+
+void Binder::connect(Control& control, QWidget* widget) {
+    const std::string name = control.name();
+    auto after = [this] {
+        if (afterEvent_) afterEvent_();
+    };
+    switch (control.kind()) {
+    case ControlKind::Field:
+        if (auto* e = qobject_cast<QLineEdit*>(widget))
+            QObject::connect(e, &QLineEdit::textEdited, e, [this, name, after](const QString& t) {
+                model_.userEdit(name, t.toStdString());
+                after();
+            });
+        break;
+    case ControlKind::List:
+        if (auto* b = qobject_cast<QComboBox*>(widget))
+            QObject::connect(b, &QComboBox::activated, b, [this, name, after](int i) {
+                model_.userSelect(name, i);
+                after();
+            });
+        if (auto* l = qobject_cast<QListWidget*>(widget))
+            QObject::connect(l, &QListWidget::currentRowChanged, l, [this, name, after](int i) {
+                model_.userSelect(name, i);
+                after();
+            });
+        break;
+    case ControlKind::Bar:
+        if (auto* s = qobject_cast<QScrollBar*>(widget))
+            QObject::connect(s, &QScrollBar::valueChanged, s, [this, name, after](int v) {
+                model_.userScroll(name, v);
+                after();
+            });
+        break;
+    case ControlKind::Button:
+    case ControlKind::Check:
+        if (auto* b = qobject_cast<QAbstractButton*>(widget))
+            QObject::connect(b, &QAbstractButton::clicked, b, [this, name, after] {
+                model_.userClick(name);
+                after();
+            });
+        break;
+    case ControlKind::Memo:
+    case ControlKind::Label:
+        break;
+    }
+}
+
+void Binder::sync(bool hints) {
+    for (const Binding& b : bindings_)
+        if (b.widget) syncOne(*b.control, b.widget, hints);
+}
+
+void Binder::syncOne(Control& control, QWidget* widget, bool hints) {
+    const QSignalBlocker blocker(widget);
+    if (widget->isEnabled() != control.enabled) widget->setEnabled(control.enabled);
+    if (widget->isHidden() == control.visible) widget->setHidden(!control.visible);
+    const QString tip = hints ? Q(control.hint) : QString();
+    if (widget->toolTip() != tip) widget->setToolTip(tip);
+
+    switch (control.kind()) {
+    case ControlKind::Field: {
+        auto& f = static_cast<Field&>(control);
+        if (auto* e = qobject_cast<QLineEdit*>(widget)) {
+            if (e->text() != Q(f.text())) e->setText(Q(f.text()));
+            e->setReadOnly(!f.editable);
+        }
+        break;
+    }
+    case ControlKind::List: {
+        auto& l = static_cast<List&>(control);
+        if (auto* b = qobject_cast<QComboBox*>(widget)) SyncItems(b, l);
+        if (auto* w = qobject_cast<QListWidget*>(widget)) SyncItems(w, l);
+        break;
+    }
+    case ControlKind::Bar: {
+        auto& b = static_cast<Bar&>(control);
+        if (auto* s = qobject_cast<QScrollBar*>(widget)) {
+            s->setRange(b.min(), b.max());
+            s->setValue(b.position());
+            s->setSingleStep(b.smallStep);
+            s->setPageStep(b.largeStep);
+        }
+        break;
+    }
+    case ControlKind::Button: {
+        auto& b = static_cast<Button&>(control);
+        if (auto* a = qobject_cast<QAbstractButton*>(widget)) {
+            if (a->isCheckable()) a->setChecked(b.down());
+            if (!b.caption.empty() && a->text() != Q(b.caption)) a->setText(Q(b.caption));
+        }
+        break;
+    }
+    case ControlKind::Check: {
+        auto& c = static_cast<Check&>(control);
+        if (auto* a = qobject_cast<QAbstractButton*>(widget)) {
+            a->setChecked(c.checked);
+            if (!c.caption.empty() && a->text() != Q(c.caption)) a->setText(Q(c.caption));
+        }
+        break;
+    }
+    case ControlKind::Memo: {
+        auto& m = static_cast<Memo&>(control);
+        QString text;
+        for (size_t i = 0; i < m.lines.size(); ++i) {
+            if (i > 0) text += '\n';
+            text += Q(m.lines[i]);
+        }
+        if (auto* p = qobject_cast<QPlainTextEdit*>(widget))
+            if (p->toPlainText() != text) p->setPlainText(text);
+        break;
+    }
+    case ControlKind::Label: {
+        auto& l = static_cast<Label&>(control);
+        if (auto* q = qobject_cast<QLabel*>(widget))
+            if (q->text() != Q(l.caption)) q->setText(Q(l.caption));
+        break;
+    }
+    }
+}
+
+} // namespace zerbo::ui

@@ -1,0 +1,16 @@
+#include "ui/page_widgets.h"
+
+#include <QWidget>
+
+namespace zerbo::ui {
+
+QWidget* MakePageWidget(int index, QWidget* parent) {
+    switch (index) {
+    case 6:
+        return MakeCalculatorPage(parent);
+    default:
+        return new QWidget(parent);
+    }
+}
+
+} // namespace zerbo::ui

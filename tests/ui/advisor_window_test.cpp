@@ -1,0 +1,60 @@
+#include "ui/main_window.h"
+
+#include "window_driver.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace zerbo::ui;
+using namespace zerbo::ui::testing;
+
+class AdvisorWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensForThePageAndShowsTheSelectedFault() {
+        MainWindow w(',');
+        w.show();
+        QDialog* advisor = w.advisorWindow();
+        QCOMPARE(advisor->objectName(), QString("TBtnRightDlg3"));
+        QVERIFY(!advisor->isVisible());
+
+        ClickTab(Find<QTabBar>(&w, "TabSet"), 2);
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton37"), Qt::LeftButton);
+        QVERIFY(advisor->isVisible());
+        QCOMPARE(advisor->windowTitle(), QString("Fehler beim Bohren und deren Beseitigung"));
+        QCOMPARE(Find<QLabel>(advisor, "Label1")->text(), QString("Bohrfehler:"));
+        QCOMPARE(Find<QLabel>(advisor, "Label2")->text(),
+                 QString("Fehlerquellen und deren Lösungsmöglichkeit:"));
+        auto* faults = Find<QComboBox>(advisor, "ComboBox1");
+        QCOMPARE(faults->count(), 9);
+        QCOMPARE(faults->currentIndex(), 0);
+        auto* memo = Find<QPlainTextEdit>(advisor, "Memo1");
+        QVERIFY(memo->toPlainText().startsWith("Fehlerursachen:"));
+
+        // Drilling faults 7 and 8 show the same entry.
+        faults->setCurrentIndex(6);
+        emit faults->activated(6); // what a user's choice emits
+        const QString seventh = memo->toPlainText();
+        faults->setCurrentIndex(7);
+        emit faults->activated(7);
+        QCOMPARE(memo->toPlainText(), seventh);
+        QCOMPARE(faults->currentIndex(), 7);
+
+        // The main window stays usable while the advisor is open.
+        ClickTab(Find<QTabBar>(&w, "TabSet"), 4);
+        QVERIFY(!Find<QToolButton>(&w, "SpeedButton37")->isEnabled());
+        QVERIFY(advisor->isVisible());
+
+        QTest::mouseClick(Find<QPushButton>(advisor, "OKBtn"), Qt::LeftButton);
+        QVERIFY(!advisor->isVisible());
+        QVERIFY(Find<QPushButton>(advisor, "HelpBtn")->isHidden());
+        QVERIFY(Find<QPushButton>(advisor, "CancelBtn")->isHidden());
+    }
+};
+
+QTEST_MAIN(AdvisorWindowTest)
+#include "advisor_window_test.moc"

@@ -1,0 +1,60 @@
+#pragma once
+// Helpers for window tests: find controls by component name and act on
+// them as a user would.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace zerbo::ui::testing {
+
+template <class W> W* Find(QWidget* root, const char* name) {
+    auto* w = root->findChild<W*>(name);
+    if (w == nullptr) qFatal("no widget %s", name);
+    return w;
+}
+
+// Replaces the field's text by typing, one key at a time.
+inline void Type(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+inline void ClickTab(QTabBar* tabs, int index) {
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+struct SeenMessage {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int count = 0;
+};
+
+// Runs `action`; every modal message box it opens is recorded and closed
+// with its OK button.
+inline SeenMessage WithMessages(const std::function<void()>& action) {
+    SeenMessage seen;
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.text = box->text();
+            seen.icon = box->icon();
+            ++seen.count;
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    timer.start();
+    action();
+    return seen;
+}
+
+} // namespace zerbo::ui::testing
