@@ -1,6 +1,7 @@
 #include "turning/turning_page.h"
 
 #include "materials/material_dialog.h"
+#include "workbench/workbench.h"
 
 #include "shell/formulas.h"
 
@@ -521,5 +522,35 @@ TEST_P(TurningPageTest, RandomUserKeepsEveryFieldFinite) {
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, TurningPageTest, ::testing::Values(',', '.'),
                          [](const auto& info) { return info.param == ',' ? "Comma" : "Point"; });
+
+} // namespace
+
+namespace {
+
+// The page in the main window: start-up in its place, and entering the page
+// refreshes the dialog, whose kc reaches Edit47 and Pe.
+TEST(TurningPageInWindow, EnteringThePageBringsTheDialogKc) {
+    MessageRecorder messages;
+    HelpRecorder help;
+    Shell shell{messages, help, '.'};
+    Pages pages = MakePages(shell);
+    pages[1] = std::make_unique<TurningPage>(shell);
+    auto& page = static_cast<TurningPage&>(*pages[1]);
+    MainWindowModel main{shell, std::move(pages)};
+    main.startUp();
+    PreciseMaterialDialog dialog{shell};
+    EXPECT_EQ(page.removalRate.text(), "280");
+    EXPECT_EQ(page.kc.text(), "");
+    EXPECT_EQ(page.get<Button>("SpeedButton31").hint,
+              "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle");
+
+    main.selectPage(1);
+    EXPECT_EQ(shell.state.activeMaterialGroup, 1);
+    EXPECT_EQ(page.kc.text(), "1550"); // "S235JR (St37-2)", multiplier 1
+    EXPECT_EQ(page.power.text(), "10.3333333333333");
+    EXPECT_EQ(shell.state.helpContext, 105);
+    EXPECT_TRUE(main.advisorBtn.enabled);
+    EXPECT_TRUE(messages.entries.empty());
+}
 
 } // namespace
