@@ -98,10 +98,12 @@ QWidget* MakeRangeBar(const RangeBarNames& n, QWidget* parent, int fieldWidth) {
     grid->addWidget(MakeField(n.field, block, fieldWidth), 0, 4);
     if (n.unit != nullptr) grid->addWidget(MakeLabel("", block, n.unit), 0, 5);
     auto* low = new QHBoxLayout;
+    low->setSpacing(4);
     if (n.minCaption != nullptr) low->addWidget(MakeLabel("", block, n.minCaption));
     if (n.minValue != nullptr) low->addWidget(MakeLabel("", block, n.minValue));
     low->addStretch(1);
     auto* high = new QHBoxLayout;
+    high->setSpacing(4);
     high->addStretch(1);
     if (n.maxCaption != nullptr) high->addWidget(MakeLabel("", block, n.maxCaption));
     if (n.maxValue != nullptr) high->addWidget(MakeLabel("", block, n.maxValue));

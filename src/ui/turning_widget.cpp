@@ -113,7 +113,7 @@ QWidget* Values(QWidget* page) {
     int r = 0;
     for (const auto& [label, field] : rows) {
         rg->addWidget(MakeLabel("", result, label), r, 0);
-        rg->addWidget(MakeField(field, result, 110), r, 1);
+        rg->addWidget(MakeField(field, result, 150), r, 1);
         ++r;
     }
     auto* werkstoff = new QPushButton("Werkstoff", result);

@@ -534,7 +534,6 @@ TEST(TurningPageInWindow, EnteringThePageBringsTheDialogKc) {
     HelpRecorder help;
     Shell shell{messages, help, '.'};
     Pages pages = MakePages(shell);
-    pages[1] = std::make_unique<TurningPage>(shell);
     auto& page = static_cast<TurningPage&>(*pages[1]);
     MainWindowModel main{shell, std::move(pages)};
     main.startUp();
