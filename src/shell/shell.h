@@ -23,6 +23,10 @@ struct Shell {
     Messages& messages;
     HelpViewer& help;
 
+    // The notebook page shown: 0 "Fräsen", 1 "Drehen", 2 "Bohren", 3 "Reiben",
+    // 4 "Senken", 5 "Sägen", 6 "Rechner". The main window keeps it current.
+    int currentPage = 0;
+
     // A page's kc field that the precise-material dialog writes, and the
     // step the page runs after such a hand-over.
     struct KcReceiver {
@@ -40,6 +44,10 @@ struct Shell {
         // hints depend on changes).
         std::function<void()> assignHints;
         std::vector<KcReceiver> kcReceivers;
+        // The precise-material dialog's refresh and its opening by a "Werkstoff"
+        // button; set while the dialog exists (empty before it is created).
+        std::function<void()> refreshMaterialDialog;
+        std::function<void()> openMaterialDialog;
     } hooks;
 };
 

@@ -1,0 +1,162 @@
+#include "materials/force_table.h"
+#include "materials/material_groups.h"
+#include "shell/messages.h"
+#include "shell/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace zerbo {
+namespace {
+
+using Lines = std::vector<std::string>;
+const std::string kSep(29, '-');
+
+TEST(GroupDescription, GroupsWithoutClosingSeparator) {
+    EXPECT_EQ(GroupLines(GroupTextsEleven, 11), Lines{"Gehärtete Werkstoffe bis 68 HRC"});
+    EXPECT_EQ(GroupLines(GroupTextsEleven, 10).back(), " CuNi 15 Si");
+    for (GroupTextSet set : {GroupTextsSevenHss, GroupTextsSevenWp})
+        EXPECT_EQ(GroupLines(set, 5),
+                  (Lines{"Reines Alu, nicht ausgehärtetes Alu", kSep, "AlMg 5 F 24"}));
+}
+
+TEST(GroupDescription, MultiLineEntriesAndTrailingBlanks) {
+    const Lines hss2 = GroupLines(GroupTextsSevenHss, 2);
+    // "X 12 CrNiS 18 8" 1.4305 + "(V2A geschwefelt)": number line before the further line.
+    const auto at = std::find(hss2.begin(), hss2.end(), "X 12 CrNiS 18 8");
+    ASSERT_NE(at, hss2.end());
+    EXPECT_EQ(*(at + 1), "Stoff-Nr.: 1.4305");
+    EXPECT_EQ(*(at + 2), "(V2A geschwefelt)");
+    EXPECT_EQ(*(at + 3), kSep);
+    // The last entry of three lines, then the closing separator.
+    EXPECT_EQ(Lines(hss2.end() - 4, hss2.end()), (Lines{"GG 30", "GG 35", "GG 40", kSep}));
+    EXPECT_EQ(GroupLines(GroupTextsEleven, 1)[1], "Vergütungsstähle, ");
+}
+
+TEST(GroupDescription, WpDiffersFromHssOnlyInHeadingsOfGroupsFourAndSeven) {
+    for (int group = 1; group <= 7; ++group) {
+        Lines hss = GroupLines(GroupTextsSevenHss, group);
+        Lines wp = GroupLines(GroupTextsSevenWp, group);
+        if (group == 4) hss.insert(hss.begin() + 3, "Rostfreie Stähle, exotische Legierungen");
+        if (group == 7) {
+            hss.erase(hss.begin(), hss.begin() + 2);
+            hss.insert(hss.begin(),
+                       {"Aluminiumlegierungen <= 6% Si", "kurzspanedes Aluminium, Kupfer, Messing",
+                        "Kupferlegierungen, Zink, Rotguß"});
+        }
+        EXPECT_EQ(wp, hss) << "group " << group;
+    }
+}
+
+TEST(GroupDescription, UnknownGroupLeavesTheMemoEmptyAndVisible) {
+    Memo memo("Memo2");
+    for (auto [set, group] : {std::pair{GroupTextsSevenHss, 8},
+                              {GroupTextsSevenWp, 11},
+                              {GroupTextsEleven, 0},
+                              {GroupTextsEleven, 12},
+                              {GroupTextsEleven, -1}}) {
+        memo.lines = {"old"};
+        memo.visible = false;
+        ShowGroupDescription(memo, set, group);
+        EXPECT_TRUE(memo.lines.empty());
+        EXPECT_TRUE(memo.visible);
+    }
+    memo.lines = {"old"};
+    ShowGroupDescription(memo, GroupTextsEleven, 7);
+    EXPECT_EQ(memo.lines, (Lines{"Guß bis 200 HB", kSep, "GG 15", kSep, "GG 20", kSep, "GG 25"}));
+}
+
+TEST(GroupDescription, MillingMemoFollowsTheCuttingMaterial) {
+    CalcState state;
+    Memo memo("Memo2");
+    state.activeMaterialGroup = 7;
+    state.millingCuttingMaterial = 1;
+    ShowMillingGroupDescription(memo, state);
+    EXPECT_EQ(memo.lines, GroupLines(GroupTextsSevenHss, 7));
+    state.millingCuttingMaterial = 2;
+    ShowMillingGroupDescription(memo, state);
+    EXPECT_EQ(memo.lines, GroupLines(GroupTextsSevenWp, 7));
+    state.millingCuttingMaterial = 3;
+    ShowMillingGroupDescription(memo, state);
+    EXPECT_EQ(memo.lines, GroupLines(GroupTextsEleven, 7));
+    state.millingCuttingMaterial = 0;
+    state.activeMaterialGroup = 1;
+    ShowMillingGroupDescription(memo, state);
+    EXPECT_EQ(memo.lines, GroupLines(GroupTextsEleven, 7)); // unchanged
+}
+
+TEST(GroupShortNames, FirstLastAndOutside) {
+    EXPECT_EQ(GroupShortName(1), "Baustähle < 700 N/mm2");
+    EXPECT_EQ(GroupShortName(6),
+              "Schwer zerspanbare Werkstoffe, hochwarmfeste Stähle, Ti- u. Ni-Legierungen");
+    EXPECT_EQ(GroupShortName(11), "Gehärtete Werkstoffe bis 68 HRC");
+    EXPECT_EQ(GroupShortName(0), "");
+    EXPECT_EQ(GroupShortName(12), "");
+}
+
+TEST(ActiveMaterialGroup, FollowsMillingAndTurningOnly) {
+    MessageRecorder messages;
+    HelpRecorder help;
+    Shell shell(messages, help);
+    shell.state.millingMaterialGroup = 3;
+    shell.state.turningMaterialGroup = 9;
+    shell.currentPage = 0;
+    SyncActiveMaterialGroup(shell);
+    EXPECT_EQ(shell.state.activeMaterialGroup, 3);
+    shell.currentPage = 1;
+    SyncActiveMaterialGroup(shell);
+    EXPECT_EQ(shell.state.activeMaterialGroup, 9);
+    for (int page : {2, 3, 4, 5, 6}) {
+        shell.currentPage = page;
+        shell.state.millingMaterialGroup = 1;
+        SyncActiveMaterialGroup(shell);
+        EXPECT_EQ(shell.state.activeMaterialGroup, 9) << page;
+    }
+    shell.state.turningMaterialGroup = 12; // not a group: kept
+    SyncActiveMaterialGroup(shell.state, 1);
+    EXPECT_EQ(shell.state.activeMaterialGroup, 9);
+    shell.state.turningMaterialGroup = 0;
+    SyncActiveMaterialGroup(shell.state, 1);
+    EXPECT_EQ(shell.state.activeMaterialGroup, 0);
+}
+
+TEST(ForceTable, RowsFirstLastAndNone) {
+    EXPECT_EQ(MaterialForceTable.size(), 15u);
+    EXPECT_EQ(GradeText(1), "S235JR (St37-2)");
+    EXPECT_EQ(MaterialBaseForce(1), 1550);
+    EXPECT_EQ(MaterialExponent(1), 0.3);
+    EXPECT_EQ(GradeText(7), "GG-15");
+    EXPECT_EQ(MaterialBaseForce(7), 935);
+    EXPECT_EQ(MaterialExponent(12), 0.2);
+    EXPECT_EQ(GradeText(14), "X 5 NiCrTi 26 15");
+    EXPECT_EQ(MaterialBaseForce(14), 1975);
+    EXPECT_EQ(MaterialExponent(14), 0.27);
+    for (int row : {0, -1, 15, 1000}) {
+        EXPECT_EQ(MaterialBaseForce(row), 0) << row;
+        EXPECT_EQ(MaterialExponent(row), 0) << row;
+        EXPECT_EQ(GradeText(row), "Keine Werte vorh.") << row;
+    }
+}
+
+TEST(ForceTable, GradeRowsOfBothModes) {
+    using Rows = std::vector<int>;
+    const std::vector<Rows> mode1 = {
+        {}, {1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11}, {12, 13}, {14}, {0}, {0}, {0}, {0}, {0}, {0},
+        {0}};
+    const std::vector<Rows> mode2 = {
+        {}, {1, 2, 3, 4, 5, 6}, {9, 10, 11}, {12, 13}, {0}, {0}, {14}, {7, 8}, {0}, {0}, {0}, {0}};
+    for (int group = 0; group <= 11; ++group) {
+        EXPECT_EQ(GradeRows(1, group), mode1[static_cast<size_t>(group)])
+            << "mode 1 group " << group;
+        EXPECT_EQ(GradeRows(2, group), mode2[static_cast<size_t>(group)])
+            << "mode 2 group " << group;
+    }
+    EXPECT_EQ(GradeRows(1, 12), Rows{});
+    EXPECT_EQ(GradeRows(2, 255), Rows{});
+}
+
+} // namespace
+} // namespace zerbo
