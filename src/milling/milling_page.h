@@ -12,6 +12,56 @@ namespace zerbo {
 class MillingPage : public PageModel {
   public:
     explicit MillingPage(Shell& shell);
+    ~MillingPage() override;
+
+    // ---- page model
+
+    void startUp() override;
+    int materialGroup() const override { return shell().state.millingMaterialGroup; }
+    bool hasAdvisor() const override { return true; }
+    void assignHints() override;
+
+    // ---- recomputation steps
+
+    // Looks up fz, Vc and the speed range for the selection, then derives n,
+    // Vf and the speed bar.
+    void LookUpCuttingData();
+    // n and Vf from Vc, D, fz and z; the range labels.
+    void RecomputeSpeedAndFeed();
+    // Q and Pe from ap, ae, Vf and kc (only while ae has a value).
+    void RecomputeRemovalAndPower();
+    // ae, the engagement angle and hm from the tool type and D.
+    void RecomputeEngagement();
+    void SetDefaultDepthOfCut();
+    // Puts Vc in the middle of the (reduced) recommended range.
+    void RecentreSpeedBar();
+    // Picks the cutter length for a depth of cut in mm.
+    void SelectLengthByDepth(int depth);
+    void ResetLengthToNormal();
+    void UpdateIncreaseControls();
+    void FillCoatingList();
+    void ShowGroupAndLookUp();
+    void ApplyGroupAvailability();
+
+    // ---- event handlers (the user entry points run them)
+
+    // 1 HSS, 2 WP, 3 VHM.
+    void CuttingMaterialChanged(int material);
+    void ToolTypeChanged();
+    // A group button 1..11; `fromButton` is false when the page presses it.
+    void MaterialGroupChanged(int group, bool fromButton);
+    void CoatingChanged();
+    void TeethChanged();
+    void DiameterChanged();
+    void SpeedBarMoved();
+    void IncreaseDown();
+    void IncreaseUp();
+    // f = 0, 2/3 or 3/4 for "Normal", "Lang", "Überlang".
+    void CutterLengthChanged(double reduction);
+    void DepthBarMoved();
+    void WidthBarMoved();
+    void ChipThicknessBarMoved();
+    void MaterialButtonClicked();
 
     // ---- controls, by component name
 
@@ -80,6 +130,18 @@ class MillingPage : public PageModel {
     Field phi{"Edit3"};
     Field kappa{"Edit1"};
     Field hmCopy{"Edit2"};
+
+  private:
+    // Width factor, setting angle and depth default of the selected tool type.
+    const struct MillingToolGeometry* geometry() const;
+    // The recommended range reduced by the cutter-length factor (1 - f).
+    int reducedMin() const;
+    int reducedMax() const;
+    // A list entry as a number; `fallback` when the list shows nothing.
+    long double listNumber(const List& list, long double fallback) const;
+    void pressLength(Button& button, double reduction);
+    void stepIncrease(int delta);
+    void showIncreaseControls(bool shown);
 };
 
 } // namespace zerbo
