@@ -73,7 +73,7 @@ QWidget* Engagement(const char* caption, const char* field, const char* bar, con
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(0);
     g->addWidget(MakeLabel(caption, block), 0, 0);
-    g->addWidget(MakeField(field, block, 70), 0, 1);
+    g->addWidget(MakeField(field, block, 120), 0, 1);
     g->addWidget(MakeLabel("mm", block), 0, 2);
     auto* b = MakeBar(bar, block);
     b->setMinimumWidth(190);
@@ -154,7 +154,7 @@ QWidget* Results(QWidget* page) {
     int r = 0;
     for (const auto& [caption, field] : rows) {
         g->addWidget(MakeLabel(caption, result), r++, 0);
-        g->addWidget(MakeField(field, result, 120), r++, 0);
+        g->addWidget(MakeField(field, result, 150), r++, 0);
     }
     auto* werkstoff = new QPushButton("Werkstoff", result);
     werkstoff->setObjectName("SpeedButton19");
