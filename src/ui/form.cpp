@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace zerbo::ui {
 
@@ -126,6 +127,19 @@ QWidget* MakeButtonRow(const char* const* names, const QString* captions, int co
     }
     box->addStretch(1);
     return row;
+}
+
+QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
+                                QWidget* parent) {
+    auto* groups = MakeGroup("Werkstoffgruppe:", parent);
+    auto* v = new QVBoxLayout(groups);
+    QString numbers[11];
+    for (int i = 0; i < 11; ++i) numbers[i] = QString::number(i + 1);
+    v->addWidget(MakeButtonRow(buttons, numbers, 11, groups, 26));
+    auto* text = MakeMemo(memo, groups);
+    text->setMinimumHeight(130);
+    v->addWidget(text);
+    return groups;
 }
 
 } // namespace zerbo::ui

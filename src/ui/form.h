@@ -62,4 +62,9 @@ QWidget* MakeRangeBar(const RangeBarNames& names, QWidget* parent, int fieldWidt
 QWidget* MakeButtonRow(const char* const* names, const QString* captions, int count,
                        QWidget* parent, int buttonWidth = 0);
 
+// The "Werkstoffgruppe:" box: eleven numbered group buttons over the memo
+// that describes the group.
+QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
+                                QWidget* parent);
+
 } // namespace zerbo::ui

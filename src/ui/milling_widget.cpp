@@ -49,19 +49,11 @@ QWidget* Tool(QWidget* page) {
     (new QHBoxLayout(length))->addWidget(MakeButtonRow(lengthNames, lengthCaptions, 3, length));
     v->addWidget(length);
 
-    auto* groups = MakeGroup("Werkstoffgruppe:", col);
-    auto* gv = new QVBoxLayout(groups);
     static const char* const groupNames[] = {
         "SpeedButton5",  "SpeedButton6",  "SpeedButton7",  "SpeedButton8",
         "SpeedButton9",  "SpeedButton10", "SpeedButton16", "SpeedButton47",
         "SpeedButton48", "SpeedButton49", "SpeedButton50"};
-    QString numbers[11];
-    for (int i = 0; i < 11; ++i) numbers[i] = QString::number(i + 1);
-    gv->addWidget(MakeButtonRow(groupNames, numbers, 11, groups, 26));
-    auto* memo = MakeMemo("Memo2", groups);
-    memo->setMinimumHeight(130);
-    gv->addWidget(memo);
-    v->addWidget(groups, 1);
+    v->addWidget(MakeMaterialGroupBox(groupNames, "Memo2", col), 1);
     return col;
 }
 

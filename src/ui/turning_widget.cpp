@@ -50,19 +50,11 @@ QGroupBox* Inputs(QWidget* page) {
     static const QString classGlyphs[] = {"▽▽▽▽", "▽▽▽", "▽▽", "▽", "∼"};
     v->addWidget(MakeButtonRow(classNames, classGlyphs, 5, box, 52));
 
-    auto* groups = MakeGroup("Werkstoffgruppe:", box);
-    auto* gv = new QVBoxLayout(groups);
     static const char* const groupNames[] = {
         "SpeedButton31", "SpeedButton32", "SpeedButton38", "SpeedButton39",
         "SpeedButton40", "SpeedButton41", "SpeedButton42", "SpeedButton43",
         "SpeedButton44", "SpeedButton45", "SpeedButton46"};
-    QString numbers[11];
-    for (int i = 0; i < 11; ++i) numbers[i] = QString::number(i + 1);
-    gv->addWidget(MakeButtonRow(groupNames, numbers, 11, groups, 26));
-    auto* memo = MakeMemo("Memo6", groups);
-    memo->setMinimumHeight(130);
-    gv->addWidget(memo);
-    v->addWidget(groups, 1);
+    v->addWidget(MakeMaterialGroupBox(groupNames, "Memo6", box), 1);
     return box;
 }
 
