@@ -124,8 +124,12 @@ void Binder::syncOne(Control& control, QWidget* widget, bool hints) {
     case ControlKind::Field: {
         auto& f = static_cast<Field&>(control);
         if (auto* e = qobject_cast<QLineEdit*>(widget)) {
-            if (e->text() != Q(f.text())) e->setText(Q(f.text()));
             e->setReadOnly(!f.editable);
+            if (e->text() != Q(f.text())) {
+                e->setText(Q(f.text()));
+                // Show a result from its first digit.
+                if (!f.editable) e->setCursorPosition(0);
+            }
         }
         break;
     }

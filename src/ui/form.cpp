@@ -2,13 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace zerbo::ui {
 
@@ -79,6 +82,64 @@ QGroupBox* MakeGroup(const QString& title, QWidget* parent, const char* name) {
     auto* g = new QGroupBox(title, parent);
     if (name != nullptr) g->setObjectName(name);
     return g;
+}
+
+} // namespace zerbo::ui
+
+namespace zerbo::ui {
+
+QWidget* MakeRangeBar(const RangeBarNames& n, QWidget* parent, int fieldWidth) {
+    auto* block = new QWidget(parent);
+    auto* grid = new QGridLayout(block);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(0);
+    auto* bar = MakeBar(n.bar, block);
+    bar->setMinimumWidth(150);
+    grid->addWidget(bar, 0, 0, 1, 4);
+    grid->addWidget(MakeField(n.field, block, fieldWidth), 0, 4);
+    if (n.unit != nullptr) grid->addWidget(MakeLabel("", block, n.unit), 0, 5);
+    auto* low = new QHBoxLayout;
+    low->setSpacing(4);
+    if (n.minCaption != nullptr) low->addWidget(MakeLabel("", block, n.minCaption));
+    if (n.minValue != nullptr) low->addWidget(MakeLabel("", block, n.minValue));
+    low->addStretch(1);
+    auto* high = new QHBoxLayout;
+    high->setSpacing(4);
+    high->addStretch(1);
+    if (n.maxCaption != nullptr) high->addWidget(MakeLabel("", block, n.maxCaption));
+    if (n.maxValue != nullptr) high->addWidget(MakeLabel("", block, n.maxValue));
+    grid->addLayout(low, 1, 0, 1, 2);
+    grid->addLayout(high, 1, 2, 1, 2);
+    grid->setColumnStretch(6, 1);
+    return block;
+}
+
+QWidget* MakeButtonRow(const char* const* names, const QString* captions, int count,
+                       QWidget* parent, int buttonWidth) {
+    auto* row = new QWidget(parent);
+    auto* box = new QHBoxLayout(row);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(2);
+    for (int i = 0; i < count; ++i) {
+        auto* b = MakeSpeedButton(names[i], captions[i], row);
+        if (buttonWidth > 0) b->setFixedWidth(buttonWidth);
+        box->addWidget(b);
+    }
+    box->addStretch(1);
+    return row;
+}
+
+QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
+                                QWidget* parent) {
+    auto* groups = MakeGroup("Werkstoffgruppe:", parent);
+    auto* v = new QVBoxLayout(groups);
+    QString numbers[11];
+    for (int i = 0; i < 11; ++i) numbers[i] = QString::number(i + 1);
+    v->addWidget(MakeButtonRow(buttons, numbers, 11, groups, 26));
+    auto* text = MakeMemo(memo, groups);
+    text->setMinimumHeight(130);
+    v->addWidget(text);
+    return groups;
 }
 
 } // namespace zerbo::ui

@@ -19,6 +19,10 @@ class QWidget;
 
 namespace zerbo::ui {
 
+// A group box with this property set is hidden while every control in it
+// is hidden.
+inline constexpr const char* kHideWhenEmpty = "zerboHideWhenEmpty";
+
 // Field colours of the pages.
 inline const QColor kLime(0, 255, 0);
 inline const QColor kYellow(255, 255, 0);
@@ -35,5 +39,32 @@ QPlainTextEdit* MakeMemo(const char* name, QWidget* parent);
 // A static caption; `name` only where the program changes or hides it.
 QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr);
 QGroupBox* MakeGroup(const QString& title, QWidget* parent, const char* name = nullptr);
+
+} // namespace zerbo::ui
+
+namespace zerbo::ui {
+
+// A horizontal range bar as the pages show it: the bar with its field and
+// unit on one row, the range labels (caption and value at each end) under
+// it. Names may be null where a page has no such label.
+struct RangeBarNames {
+    const char* bar;
+    const char* field;
+    const char* unit = nullptr;
+    const char* minCaption = nullptr;
+    const char* minValue = nullptr;
+    const char* maxCaption = nullptr;
+    const char* maxValue = nullptr;
+};
+QWidget* MakeRangeBar(const RangeBarNames& names, QWidget* parent, int fieldWidth = 70);
+
+// A row of speed buttons (a radio group), one per name, with captions.
+QWidget* MakeButtonRow(const char* const* names, const QString* captions, int count,
+                       QWidget* parent, int buttonWidth = 0);
+
+// The "Werkstoffgruppe:" box: eleven numbered group buttons over the memo
+// that describes the group.
+QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
+                                QWidget* parent);
 
 } // namespace zerbo::ui

@@ -1,9 +1,12 @@
 #include "ui/main_window.h"
 
 #include "ui/dialog_windows.h"
+#include "ui/form.h"
 #include "ui/page_widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -132,6 +135,12 @@ void MainWindow::syncAll() {
     // The hint switch always shows its own hint.
     if (auto* h = findChild<QWidget*>("SpeedButton51"))
         h->setToolTip(QString::fromStdString(model.hintBtn.hint));
+    for (QGroupBox* box : notebook_->findChildren<QGroupBox*>()) {
+        if (!box->property(kHideWhenEmpty).toBool()) continue;
+        bool any = false;
+        for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) any |= !b->isHidden();
+        box->setHidden(!any);
+    }
     notebook_->setCurrentIndex(model.pageIndex());
     tabs_->setCurrentIndex(model.pageIndex());
     setWindowTitle(QString::fromStdString(model.title()));

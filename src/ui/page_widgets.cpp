@@ -6,6 +6,10 @@ namespace zerbo::ui {
 
 QWidget* MakePageWidget(int index, QWidget* parent) {
     switch (index) {
+    case 0:
+        return MakeMillingPage(parent);
+    case 1:
+        return MakeTurningPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:

@@ -9,6 +9,8 @@ namespace zerbo::ui {
 // The widget of notebook page `index`; pages not built yet are empty.
 QWidget* MakePageWidget(int index, QWidget* parent);
 
+QWidget* MakeMillingPage(QWidget* parent);
+QWidget* MakeTurningPage(QWidget* parent);
 QWidget* MakeCalculatorPage(QWidget* parent);
 
 } // namespace zerbo::ui

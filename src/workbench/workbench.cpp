@@ -1,13 +1,15 @@
 #include "workbench/workbench.h"
 
 #include "calculator/calculator_page.h"
+#include "milling/milling_page.h"
+#include "turning/turning_page.h"
 
 namespace zerbo {
 
 Pages MakePages(Shell& shell) {
     Pages pages;
-    pages[0] = std::make_unique<PageModel>(shell, "Fräsen", 104);
-    pages[1] = std::make_unique<PageModel>(shell, "Drehen", 105);
+    pages[0] = std::make_unique<MillingPage>(shell);
+    pages[1] = std::make_unique<TurningPage>(shell);
     pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
     pages[3] = std::make_unique<PageModel>(shell, "Reiben", 107);
     pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);

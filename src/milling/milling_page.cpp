@@ -1,0 +1,667 @@
+#include "milling/milling_page.h"
+
+#include "materials/material_dialog.h"
+#include "materials/material_groups.h"
+#include "milling/carbide_data.h"
+#include "milling/hss_data.h"
+#include "shell/formulas.h"
+#include "shell/rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zerbo {
+
+namespace {
+
+constexpr int kHss = 1;
+constexpr int kWp = 2;
+constexpr int kVhm = 3;
+
+// Cutting-speed reduction for "Normal", "Lang" and "Überlang".
+constexpr double kLengthReductions[] = {0.0, 2.0 / 3.0, 3.0 / 4.0};
+
+constexpr std::string_view kCermetNotice = "Cermet bei CrNi-Werkstoffen nur bedingt einsetzbar";
+constexpr std::string_view kSpeedStepFailure = "Tabelle Exept ausgeloest";
+
+// A recommended value: not empty and not "*".
+bool HasValue(const std::string& text) {
+    return !text.empty() && text.front() != '*';
+}
+
+} // namespace
+
+struct MillingToolGeometry {
+    long double aeFactor; // ae = factor × D
+    int kappa;            // setting angle, degrees
+    long double depth;    // ap = depth × D below 3, else depth in mm
+};
+
+namespace {
+
+// By tool-type position of each cutting material.
+// clang-format off
+constexpr MillingToolGeometry kHssGeometry[] = {
+    {1.0L, 90, 0.5L}, {0.5L, 90, 1.5L}, {1.0L, 90, 1.5L}, {0.5L, 90, 1.5L}, {0.75L, 90, 0.1L},
+    {0.75L, 90, 0.2L},
+};
+constexpr MillingToolGeometry kWpGeometry[] = {
+    {1.0L, 90, 8}, {0.3L, 90, 8}, {0.2L, 90, 60}, {1.0L, 90, 8}, {0.75L, 90, 8}, {1.0L, 45, 3},
+    {0.75L, 45, 3},
+};
+constexpr MillingToolGeometry kVhmGeometry[] = {
+    {1.0L, 90, 0.5L}, {0.5L, 90, 1.5L}, {1.0L, 90, 1.5L}, {0.5L, 90, 1.5L}, {1.0L, 90, 0.25L},
+    {0.75L, 90, 0.7L},
+};
+// clang-format on
+
+} // namespace
+
+MillingPage::MillingPage(Shell& shell) : PageModel(shell, "Fräsen", 104) {
+    const std::array<Button*, 3> materials{&hssButton, &wpButton, &vhmButton};
+    const char* materialCaptions[] = {"HSS", "WP", "VHM"};
+    for (size_t i = 0; i < materials.size(); ++i) {
+        materials[i]->caption = materialCaptions[i];
+        cuttingMaterialButtons.add(*materials[i]);
+        add(*materials[i]);
+        const int material = static_cast<int>(i) + 1;
+        materials[i]->onClick = [this, material] { CuttingMaterialChanged(material); };
+    }
+    add(toolType).onChange = [this] { ToolTypeChanged(); };
+    add(coating).onChange = [this] { CoatingChanged(); };
+    add(teeth).onChange = [this] { TeethChanged(); };
+    add(diameter).onChange = [this] { DiameterChanged(); };
+
+    const std::array<Button*, 3> lengths{&normalButton, &longButton, &extraLongButton};
+    const char* lengthCaptions[] = {"Normal", "Lang", "Überlang"};
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        lengths[i]->caption = lengthCaptions[i];
+        lengthButtons.add(*lengths[i]);
+        add(*lengths[i]);
+        const double f = kLengthReductions[i];
+        lengths[i]->onClick = [this, f] { CutterLengthChanged(f); };
+    }
+
+    for (size_t i = 0; i < groupButtons.size(); ++i) {
+        groupButtons[i].caption = std::to_string(i + 1);
+        materialGroupButtons.add(groupButtons[i]);
+        add(groupButtons[i]);
+        const int group = static_cast<int>(i) + 1;
+        groupButtons[i].onClick = [this, group] { MaterialGroupChanged(group, true); };
+    }
+    add(groupText);
+
+    add(fz);
+    add(vc);
+    add(vcBar).onChange = [this] { SpeedBarMoved(); };
+    add(vcMinLabel);
+    add(vcMaxLabel);
+
+    increaseLabel.caption = "Steigerung";
+    add(increase);
+    add(increaseDown).onClick = [this] { IncreaseDown(); };
+    add(increaseUp).onClick = [this] { IncreaseUp(); };
+    add(increaseLabel);
+
+    aeMinLabel.caption = "0";
+    add(ae);
+    add(aeBar).onChange = [this] { WidthBarMoved(); };
+    add(aeMinLabel);
+    add(aeMaxLabel);
+
+    hmMinLabel.caption = "0";
+    hmMaxLabel.caption = "1";
+    add(hm);
+    add(hmBar).onChange = [this] { ChipThicknessBarMoved(); };
+    add(hmMinLabel);
+    add(hmMaxLabel);
+
+    apMinLabel.caption = "0";
+    apBar.vertical = true;
+    add(ap);
+    add(apBar).onChange = [this] { DepthBarMoved(); };
+    add(apMinLabel);
+    add(apMaxLabel);
+
+    materialButton.caption = "Werkstoff";
+    materialButton.hint = "Genaue Werkstoffbezeichnung auswählen";
+    pe.hint = "Erforderliche Maschinenleistung Pe";
+    add(n);
+    add(vf);
+    add(kc);
+    add(materialButton).onClick = [this] { MaterialButtonClicked(); };
+    add(q);
+    add(pe);
+
+    for (Field* f : {&phi, &kappa, &hmCopy}) {
+        f->visible = false;
+        add(*f);
+    }
+
+    // A kc handed over by the precise-material dialog updates Q and Pe.
+    shell.hooks.kcReceivers.push_back({&kc, [this] { RecomputeRemovalAndPower(); }});
+}
+
+MillingPage::~MillingPage() {
+    auto& receivers = shell().hooks.kcReceivers;
+    std::erase_if(receivers, [this](const Shell::KcReceiver& r) { return r.kcField == &kc; });
+}
+
+// ---- helpers
+
+const MillingToolGeometry* MillingPage::geometry() const {
+    std::span<const MillingToolGeometry> table;
+    switch (shell().state.millingCuttingMaterial) {
+    case kHss:
+        table = kHssGeometry;
+        break;
+    case kWp:
+        table = kWpGeometry;
+        break;
+    case kVhm:
+        table = kVhmGeometry;
+        break;
+    default:
+        return nullptr;
+    }
+    const int index = toolType.index();
+    return InRange(index, static_cast<int>(table.size())) ? &table[static_cast<size_t>(index)]
+                                                          : nullptr;
+}
+
+int MillingPage::reducedMin() const {
+    const auto& s = shell().state;
+    return RoundHalfEven((1 - static_cast<long double>(s.lengthReduction)) * s.vcMin);
+}
+
+int MillingPage::reducedMax() const {
+    const auto& s = shell().state;
+    return RoundHalfEven((1 - static_cast<long double>(s.lengthReduction)) * s.vcMax);
+}
+
+long double MillingPage::listNumber(const List& list, long double fallback) const {
+    return shell().numbers.parseOr(list.text(), static_cast<double>(fallback));
+}
+
+// ---- recomputation steps
+
+void MillingPage::LookUpCuttingData() {
+    auto& s = shell().state;
+    switch (s.millingCuttingMaterial) {
+    case kHss:
+        HssCuttingData(*this);
+        break;
+    case kWp:
+        WpCuttingData(*this);
+        break;
+    case kVhm:
+        VhmCuttingData(*this);
+        break;
+    default:
+        break;
+    }
+    RecomputeSpeedAndFeed();
+    if (HasValue(vc.text())) {
+        vcBar.enabled = true;
+        vcBar.setup(reducedMin(), reducedMax(), RoundHalfEven(num(vc)));
+        vcBar.smallStep = 1;
+        vcBar.largeStep = 10;
+        RecomputeSpeedAndFeed();
+    } else {
+        vcBar.enabled = false;
+    }
+    if ((s.millingCuttingMaterial == kWp || s.millingCuttingMaterial == kVhm) &&
+        coating.index() == 3 && groupButtons[3].down())
+        shell().messages.information(kCermetNotice);
+}
+
+void MillingPage::RecomputeSpeedAndFeed() {
+    const auto& s = shell().state;
+    vcMinLabel.caption = WriteWhole(reducedMin());
+    vcMaxLabel.caption = WriteWhole(reducedMax());
+    try {
+        const long double speed =
+            HasValue(vc.text()) ? num(vc) * (1 - static_cast<long double>(s.lengthReduction)) : 0;
+        const long double d = listNumber(diameter, 0);
+        const long double feed = HasValue(fz.text()) ? num(fz) : 0;
+        const long double z = listNumber(teeth, 1);
+        const long double speedN = SpindleSpeed(static_cast<double>(d), static_cast<double>(speed));
+        vf.setText(text(z * feed * speedN));
+        n.setText(text(speedN));
+    } catch (const ConversionError&) {
+        shell().messages.information(kSpeedStepFailure);
+    }
+}
+
+void MillingPage::RecomputeRemovalAndPower() {
+    if (ae.empty()) return;
+    try {
+        const double removal = RemovalRate(num(ap), num(ae), num(vf));
+        q.setText(text(removal));
+        // Before any kc is known (during start-up) there is no power to show.
+        if (kc.empty()) return;
+        pe.setText(text(PowerFromRemovalRate(num(kc), num(q))));
+    } catch (const ConversionError&) {
+        ShowDecimalError(shell().messages);
+    }
+}
+
+void MillingPage::RecomputeEngagement() {
+    const MillingToolGeometry* g = geometry();
+    if (g == nullptr) return;
+    try {
+        const long double d = listNumber(diameter, 0);
+        const long double feed = num(fz);
+        const long double width = g->aeFactor * d;
+        // Without a diameter there is no engagement (and no 0/0).
+        const double angle =
+            width > 0 && d > 0 ? EngagementAngle(static_cast<double>(d), static_cast<double>(width))
+                               : 0.0;
+        const double chip =
+            angle > 0 ? MeanChipThickness(static_cast<double>(d), static_cast<double>(width),
+                                          static_cast<double>(feed), angle, g->kappa)
+                      : 0.0;
+        phi.setText(text(angle));
+        kappa.setText(WriteWhole(g->kappa));
+        hm.setText(text(chip));
+        ae.setText(text(width));
+        aeMaxLabel.caption = diameter.text();
+        hmMaxLabel.caption = "1";
+        aeBar.setup(0, RoundHalfEven(d * 10), RoundHalfEven(width * 10));
+        aeBar.smallStep = 1;
+        aeBar.largeStep = 10;
+        hmBar.setup(0, 10000, RoundHalfEven(static_cast<long double>(chip) * 10000));
+        hmBar.smallStep = 1;
+        hmBar.largeStep = 100;
+    } catch (const ConversionError&) {
+        ShowDecimalError(shell().messages);
+    }
+}
+
+void MillingPage::SetDefaultDepthOfCut() {
+    auto& s = shell().state;
+    const bool lengthShown = s.millingCuttingMaterial != kWp;
+    for (Button* b : {&normalButton, &longButton, &extraLongButton})
+        b->visible = lengthShown;
+    const MillingToolGeometry* g = geometry();
+    if (g == nullptr) return;
+    const long double d = RoundHalfEven(listNumber(diameter, 0));
+    const long double depth = g->depth < 3 ? g->depth * d : g->depth;
+    apBar.setup(0, s.maxDepthOfCut, RoundHalfEven(depth));
+    apBar.smallStep = 1;
+    apBar.largeStep = 10;
+    ap.setText(text(depth));
+    apMaxLabel.caption = WriteWhole(s.maxDepthOfCut);
+}
+
+void MillingPage::RecentreSpeedBar() {
+    if (!HasValue(vc.text())) return;
+    const int lo = reducedMin();
+    const int hi = reducedMax();
+    vcBar.setup(lo, hi, lo + TruncDiv(hi - lo, 2));
+    vcBar.smallStep = 1;
+    vcBar.largeStep = 10;
+    vc.setText(WriteWhole(vcBar.position()));
+    RecomputeSpeedAndFeed();
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::pressLength(Button& button, double reduction) {
+    if (button.down()) return;
+    shell().state.lengthReduction = reduction;
+    button.setDown(true);
+    RecentreSpeedBar();
+}
+
+void MillingPage::SelectLengthByDepth(int depth) {
+    if (!normalButton.visible) return;
+    if (depth <= 45)
+        pressLength(normalButton, kLengthReductions[0]);
+    else if (depth <= 75)
+        pressLength(longButton, kLengthReductions[1]);
+    else
+        pressLength(extraLongButton, kLengthReductions[2]);
+}
+
+void MillingPage::ResetLengthToNormal() {
+    shell().state.lengthReduction = kLengthReductions[0];
+    normalButton.setDown(true);
+    RecentreSpeedBar();
+}
+
+void MillingPage::showIncreaseControls(bool shown) {
+    for (Control* c :
+         std::initializer_list<Control*>{&increaseLabel, &increaseDown, &increaseUp, &increase})
+        c->visible = shown;
+    increase.setText(WriteWhole(shell().state.speedIncreasePercent) + "%");
+}
+
+void MillingPage::UpdateIncreaseControls() {
+    const int group = shell().state.activeMaterialGroup;
+    if (!wpButton.down())
+        showIncreaseControls(false);
+    else if (group == 5)
+        showIncreaseControls(true);
+    else if (group >= 1 && group <= 7)
+        showIncreaseControls(false);
+}
+
+void MillingPage::FillCoatingList() {
+    switch (shell().state.millingCuttingMaterial) {
+    case kHss:
+        FillHssCoatings(*this);
+        break;
+    case kWp:
+        FillWpCoatings(*this);
+        break;
+    case kVhm:
+        FillVhmCoatings(*this);
+        FillVhmSizes(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+void MillingPage::ShowGroupAndLookUp() {
+    ShowMillingGroupDescription(groupText, shell().state);
+    LookUpCuttingData();
+    UpdateIncreaseControls();
+}
+
+void MillingPage::ApplyGroupAvailability() {
+    const bool available = shell().state.millingGroupSet == 2;
+    for (size_t i = 7; i < groupButtons.size(); ++i)
+        groupButtons[i].enabled = available;
+}
+
+// ---- event handlers
+
+void MillingPage::CuttingMaterialChanged(int material) {
+    auto& s = shell().state;
+    s.millingCuttingMaterial = static_cast<std::uint8_t>(material);
+    s.millingGroupSet = material == kVhm ? 2 : 1;
+    s.forceDialogMode = shell().currentPage == 0 && material != kVhm ? 1 : 2;
+
+    if (material != kVhm && s.activeMaterialGroup > 7) {
+        s.millingMaterialGroup = 1;
+        groupButtons[0].setDown(true);
+        s.activeMaterialGroup = 1;
+        ShowGroupAndLookUp();
+        FillCoatingList();
+    }
+
+    if (shell().hooks.assignHints)
+        shell().hooks.assignHints();
+    else
+        assignHints();
+    ApplyGroupAvailability();
+    s.activeMaterialGroup = s.millingMaterialGroup;
+    ShowGroupAndLookUp();
+    UpdateIncreaseControls();
+
+    switch (material) {
+    case kHss:
+        FillHssToolTypes(*this);
+        break;
+    case kWp:
+        FillWpToolTypes(*this);
+        break;
+    case kVhm:
+        FillVhmToolTypes(*this);
+        break;
+    default:
+        break;
+    }
+
+    FillCoatingList();
+    RefreshMaterialDialog(shell());
+    LookUpCuttingData();
+    ToolTypeChanged();
+}
+
+void MillingPage::ToolTypeChanged() {
+    ResetLengthToNormal();
+    switch (shell().state.millingCuttingMaterial) {
+    case kHss:
+        FillHssSizes(*this);
+        break;
+    case kWp:
+        FillWpSizes(*this);
+        break;
+    case kVhm:
+        FillCoatingList();
+        FillVhmSizes(*this);
+        break;
+    default:
+        break;
+    }
+    LookUpCuttingData();
+    SetDefaultDepthOfCut();
+    if (!fz.empty()) {
+        aeMaxLabel.caption = diameter.text();
+        RecomputeEngagement();
+        RecomputeRemovalAndPower();
+    }
+}
+
+void MillingPage::MaterialGroupChanged(int group, bool fromButton) {
+    auto& s = shell().state;
+    s.millingMaterialGroup = static_cast<std::uint8_t>(group);
+    s.activeMaterialGroup = static_cast<std::uint8_t>(group);
+    ShowGroupAndLookUp();
+    FillCoatingList();
+    if (!fromButton) return;
+    RefreshMaterialDialog(shell());
+    SelectLengthByDepth(apBar.position());
+    RecentreSpeedBar();
+}
+
+void MillingPage::CoatingChanged() {
+    LookUpCuttingData();
+    if (fz.empty()) return;
+    SelectLengthByDepth(apBar.position());
+    RecentreSpeedBar();
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::TeethChanged() {
+    LookUpCuttingData();
+    if (!fz.empty()) RecomputeRemovalAndPower();
+}
+
+void MillingPage::DiameterChanged() {
+    LookUpCuttingData();
+    SetDefaultDepthOfCut();
+    if (fz.empty()) return;
+    aeMaxLabel.caption = diameter.text();
+    SelectLengthByDepth(apBar.position());
+    RecomputeEngagement();
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::SpeedBarMoved() {
+    if (!HasValue(vc.text())) return;
+    vcBar.setup(reducedMin(), reducedMax(), vcBar.position());
+    vc.setText(WriteWhole(vcBar.position()));
+    RecomputeSpeedAndFeed();
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::stepIncrease(int delta) {
+    auto& p = shell().state.speedIncreasePercent;
+    const int next = p + delta;
+    if (next < 50 || next > 100) return;
+    p = next;
+    increase.setText(WriteWhole(p) + "%");
+    LookUpCuttingData();
+}
+
+void MillingPage::IncreaseDown() {
+    stepIncrease(-1);
+}
+void MillingPage::IncreaseUp() {
+    stepIncrease(+1);
+}
+
+void MillingPage::CutterLengthChanged(double reduction) {
+    shell().state.lengthReduction = reduction;
+    RecentreSpeedBar();
+}
+
+void MillingPage::DepthBarMoved() {
+    apBar.setup(0, shell().state.maxDepthOfCut, apBar.position());
+    ap.setText(WriteWhole(apBar.position()));
+    SelectLengthByDepth(apBar.position());
+    if (!fz.empty()) RecomputeRemovalAndPower();
+}
+
+void MillingPage::WidthBarMoved() {
+    aeMaxLabel.caption = diameter.text();
+    const MillingToolGeometry* g = geometry();
+    if (g == nullptr) return;
+    const long double d = listNumber(diameter, 0);
+    // The range is set before the position is read, so ae never exceeds D.
+    aeBar.setup(0, RoundHalfEven(d * 10), aeBar.position());
+    const long double width = aeBar.position() / 10.0L;
+    ae.setText(text(width));
+    const double angle = width > 0 && d > 0
+                             ? EngagementAngle(static_cast<double>(d), static_cast<double>(width))
+                             : 0.0;
+    phi.setText(text(angle));
+
+    double chip = 0;
+    if (width > 0) {
+        const long double zn = listNumber(teeth, 1) * static_cast<long double>(num(n));
+        // Without a speed (or a diameter) the chip thickness is undefined:
+        // hm and fz keep their values.
+        if (zn == 0 || angle == 0) {
+            RecomputeRemovalAndPower();
+            return;
+        }
+        const long double feed = num(vf) / zn;
+        chip = MeanChipThickness(static_cast<double>(d), static_cast<double>(width),
+                                 static_cast<double>(feed), angle, g->kappa);
+    }
+    hmCopy.setText(text(chip));
+    hm.setText(text(chip));
+    hmBar.setup(0, 10000, RoundHalfEven(static_cast<long double>(chip) * 10000));
+    kappa.setText(WriteWhole(g->kappa));
+    if (width > 0)
+        fz.setText(text(FeedFromChipThickness(static_cast<double>(d), static_cast<double>(width),
+                                              chip, angle, g->kappa)));
+    else
+        fz.setText("0");
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::ChipThicknessBarMoved() {
+    hmBar.setup(0, 10000, hmBar.position());
+    hmBar.smallStep = 1;
+    hmBar.largeStep = 100;
+    const long double chip = hmBar.position() / 10000.0L;
+    hm.setText(text(chip));
+    const double setting = num(kappa);
+    const double angle = num(phi);
+    const double width = num(ae);
+    // Without an engagement there is no feed that gives this hm.
+    if (width == 0 || angle == 0) return;
+    const double feed = FeedFromChipThickness(static_cast<double>(listNumber(diameter, 0)), width,
+                                              static_cast<double>(chip), angle, setting);
+    if (!std::isfinite(feed)) return;
+    fz.setText(text(feed));
+    RecomputeSpeedAndFeed();
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::MaterialButtonClicked() {
+    OpenMaterialDialog(shell());
+}
+
+// ---- start-up and hints
+
+void MillingPage::startUp() {
+    auto& s = shell().state;
+    s.forceDialogMode = 1;
+    s.maxDepthOfCut = 125;
+    toolType.select(0);
+    coating.select(0);
+    s.millingGroupSet = 1;
+    normalButton.setDown(true);
+    hssButton.setDown(true);
+    CuttingMaterialChanged(kHss);
+    ApplyGroupAvailability();
+    apMaxLabel.caption = WriteWhole(s.maxDepthOfCut);
+    s.lengthReduction = 0;
+    s.speedIncreasePercent = 50;
+    ToolTypeChanged();
+    groupButtons[0].setDown(true);
+    MaterialGroupChanged(1, false);
+    kc.setText("1240");
+    ae.setText("2");
+    RecomputeSpeedAndFeed();
+    RecomputeRemovalAndPower();
+    RecomputeEngagement();
+}
+
+void MillingPage::assignHints() {
+    ae.hint = "Eingriffsgröße (Fräsbreite) ae in mm";
+    ap.hint = "Schnittiefe ap in mm";
+    hm.hint = "Mittlere Spanungsdicke hm in mm";
+    n.hint = "Drehzahl n in Umdrehungen pro Minute";
+    vf.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
+    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
+    q.hint = "Zeitspanvolumen Q in cm3 pro Minute";
+    pe.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    normalButton.hint = "Fräserschneidenlänge <= 45 mm";
+    longButton.hint = "Fräserschneidenlänge > 45 und <= 75 mm";
+    extraLongButton.hint = "Fräserschneidenlänge > 75 mm";
+    hssButton.hint = "Hochleistungsschnellschnittstahl";
+    wpButton.hint = "Wendeplatte";
+    vhmButton.hint = "Vollhartmetall";
+    teeth.hint = "Fräserzähnezahl";
+    diameter.hint = "Fräserdurchmesser";
+    coating.hint = "Schneidstoff bzw. Beschichtung des Fräsers";
+    toolType.hint = "Ausführung des Fräsers";
+    fz.hint = "Vorschub pro Zahn fz in mm pro Zahn";
+    vc.hint = "Schnittgeschwindigkeit in mm pro Minute";
+    increase.hint = "Erhöhung der Schnittgeschwindigkeit in %";
+    materialButton.hint = "Werkstoffauswahl";
+    aeBar.hint = "Eingriffsgrößenschieber";
+    apBar.hint = "Schnittiefenschieber";
+    hmBar.hint = "Spanungsdickenschieber";
+    vcBar.hint = "Schnittgeschwindigkeitsschieber";
+    groupText.hint = "Werkstoffsortenfenster";
+
+    static constexpr std::string_view kSevenGroups[11] = {
+        "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",
+        "Warmfeste Stähle, Vergütungs- und Werkzeugstähle",
+        "Leg. Stähle bis 1400 N/mm2, Schnellarb.Stähle",
+        "Schwer zerspanbares Material, Ti- und Ni-Leg.",
+        "Reines Alu, nicht ausgehärtetes Alu",
+        "Alu-Guß bis 6% Si, ausgehärtetes Alu",
+        "Alu-Guß über 6% Si, Kupfer/Messing, Kupferleg.",
+        "Keine Belegung",
+        "Keine Belegung",
+        "Keine Belegung",
+        "Keine Belegung",
+    };
+    static constexpr std::string_view kElevenGroups[11] = {
+        "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",
+        "Warmfeste Stähle, Vergütungs- und Werkzeugstähle",
+        "Leg. Stähle bis 1400 N/mm2, Schnellarb.Stähle",
+        "Gut zerspanbare, rostfreie Stähle bis 700 N/mm2",
+        "Schlecht zerspanbare, rostfreie Stähle bis 1000 N/mm2",
+        "Schwer zerspanbares Material, Ti- und Ni-Leg.",
+        "Guß bis 200 HB",
+        "Guß über 200 HB",
+        "Alu-Guß bis 6% Si, ausgehärtetes Alu",
+        "Alu-Guß über 6% Si, Kupfer/Messing, Kupferleg.",
+        "Gehärtete Werkstoffe bis 68 HRC",
+    };
+    const auto& texts = shell().state.millingCuttingMaterial == kVhm ? kElevenGroups : kSevenGroups;
+    for (size_t i = 0; i < groupButtons.size(); ++i)
+        groupButtons[i].hint = std::string(texts[i]);
+}
+
+} // namespace zerbo

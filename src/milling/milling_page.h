@@ -1,0 +1,147 @@
+#pragma once
+// The milling page "Fräsen": cutting material, tool, material group and
+// engagement in; recommended fz and Vc, n, Vf, Q, Pe, hm and the engagement
+// angle out.
+
+#include "shell/control_set.h"
+
+#include <array>
+
+namespace zerbo {
+
+class MillingPage : public PageModel {
+  public:
+    explicit MillingPage(Shell& shell);
+    ~MillingPage() override;
+
+    // ---- page model
+
+    void startUp() override;
+    int materialGroup() const override { return shell().state.millingMaterialGroup; }
+    bool hasAdvisor() const override { return true; }
+    void assignHints() override;
+
+    // ---- recomputation steps
+
+    // Looks up fz, Vc and the speed range for the selection, then derives n,
+    // Vf and the speed bar.
+    void LookUpCuttingData();
+    // n and Vf from Vc, D, fz and z; the range labels.
+    void RecomputeSpeedAndFeed();
+    // Q and Pe from ap, ae, Vf and kc (only while ae has a value).
+    void RecomputeRemovalAndPower();
+    // ae, the engagement angle and hm from the tool type and D.
+    void RecomputeEngagement();
+    void SetDefaultDepthOfCut();
+    // Puts Vc in the middle of the (reduced) recommended range.
+    void RecentreSpeedBar();
+    // Picks the cutter length for a depth of cut in mm.
+    void SelectLengthByDepth(int depth);
+    void ResetLengthToNormal();
+    void UpdateIncreaseControls();
+    void FillCoatingList();
+    void ShowGroupAndLookUp();
+    void ApplyGroupAvailability();
+
+    // ---- event handlers (the user entry points run them)
+
+    // 1 HSS, 2 WP, 3 VHM.
+    void CuttingMaterialChanged(int material);
+    void ToolTypeChanged();
+    // A group button 1..11; `fromButton` is false when the page presses it.
+    void MaterialGroupChanged(int group, bool fromButton);
+    void CoatingChanged();
+    void TeethChanged();
+    void DiameterChanged();
+    void SpeedBarMoved();
+    void IncreaseDown();
+    void IncreaseUp();
+    // f = 0, 2/3 or 3/4 for "Normal", "Lang", "Überlang".
+    void CutterLengthChanged(double reduction);
+    void DepthBarMoved();
+    void WidthBarMoved();
+    void ChipThicknessBarMoved();
+    void MaterialButtonClicked();
+
+    // ---- controls, by component name
+
+    // "Schneidstoffgruppe:"
+    Button hssButton{"SpeedButton20"};
+    Button wpButton{"SpeedButton21"};
+    Button vhmButton{"SpeedButton25"};
+    ButtonGroup cuttingMaterialButtons;
+
+    List toolType{"ComboBox5"};
+    List coating{"ComboBox7"};
+    List teeth{"ComboBox6"};
+    List diameter{"ComboBox8"};
+
+    // "Fräserlänge:"; hidden for indexable inserts.
+    Button normalButton{"SpeedButton1"};
+    Button longButton{"SpeedButton2"};
+    Button extraLongButton{"SpeedButton3"};
+    ButtonGroup lengthButtons;
+
+    // "Werkstoffgruppe:": buttons "1".."11" and the group description.
+    std::array<Button, 11> groupButtons{
+        Button{"SpeedButton5"},  Button{"SpeedButton6"},  Button{"SpeedButton7"},
+        Button{"SpeedButton8"},  Button{"SpeedButton9"},  Button{"SpeedButton10"},
+        Button{"SpeedButton16"}, Button{"SpeedButton47"}, Button{"SpeedButton48"},
+        Button{"SpeedButton49"}, Button{"SpeedButton50"}};
+    ButtonGroup materialGroupButtons;
+    Memo groupText{"Memo2"};
+
+    Field fz{"Edit8"};
+    Field vc{"Edit9"};
+    Bar vcBar{"ScrollBar2"};
+    Label vcMinLabel{"Label29"};
+    Label vcMaxLabel{"Label30"};
+
+    // "Steigerung": the speed increase for indexable inserts in group 5.
+    Field increase{"Edit7"};
+    Button increaseDown{"SpeedButton14"};
+    Button increaseUp{"SpeedButton15"};
+    Label increaseLabel{"Label35"};
+
+    Field ae{"Edit14"};
+    Bar aeBar{"ScrollBar1"};
+    Label aeMinLabel{"Label1"};
+    Label aeMaxLabel{"Label2"};
+
+    Field hm{"Edit4"};
+    Bar hmBar{"ScrollBar4"};
+    Label hmMinLabel{"Label10"};
+    Label hmMaxLabel{"Label11"};
+
+    Field ap{"Edit12"};
+    Bar apBar{"ScrollBar3"};
+    Label apMinLabel{"Label39"};
+    Label apMaxLabel{"Label40"};
+
+    // "Ergebnis:"
+    Field n{"Edit6"};
+    Field vf{"Edit5"};
+    Field kc{"Edit13"};
+    Button materialButton{"SpeedButton19"};
+    Field q{"Edit11"};
+    Field pe{"Edit10"};
+
+    // Hidden working fields.
+    Field phi{"Edit3"};
+    Field kappa{"Edit1"};
+    Field hmCopy{"Edit2"};
+
+  private:
+    // Width factor, setting angle and depth default of the selected tool type.
+    const struct MillingToolGeometry* geometry() const;
+    // The recommended range reduced by the cutter-length factor (1 - f).
+    int reducedMin() const;
+    int reducedMax() const;
+    // A list entry as a number; `fallback` when the list shows nothing.
+    long double listNumber(const List& list, long double fallback) const;
+    void pressLength(Button& button, double reduction);
+    void stepIncrease(int delta);
+    void showIncreaseControls(bool shown);
+};
+
+} // namespace zerbo

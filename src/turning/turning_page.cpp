@@ -1,0 +1,565 @@
+#include "turning/turning_page.h"
+
+#include "materials/material_dialog.h"
+#include "materials/material_groups.h"
+#include "shell/formulas.h"
+#include "shell/rounding.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace zerbo {
+
+namespace {
+
+using LD = long double;
+
+// Boring bars: shank diameter d (the list item) and its longest clamping
+// length L, both in mm.
+struct Shank {
+    const char* item;
+    int diameter;
+    int length;
+};
+constexpr Shank kShanks[] = {{"8", 8, 80},    {"10", 10, 100}, {"12", 12, 125}, {"16", 16, 150},
+                             {"20", 20, 180}, {"25", 25, 200}, {"32", 32, 250}};
+
+// Parting widths in mm; the index selects the feed range of the parting row.
+constexpr const char* kPartingWidths[] = {"2", "3", "4", "5"};
+
+// A feed or depth as a whole bar position. The scaled value is taken as a
+// double before rounding, so that a depth of 0.05 gives the exact half 0.5
+// (which goes to the even 0) rather than a hair above it.
+std::int32_t BarPosition(double value, double scale) {
+    const double scaled = value * scale;
+    return RoundHalfEven(scaled);
+}
+
+void Show(std::initializer_list<Control*> controls, bool visible) {
+    for (Control* c : controls)
+        c->visible = visible;
+}
+
+constexpr const char* kGroupHints[11] = {"Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",
+                                         "Warmfeste Stähle, Vergütungs- und Werkzeugstähle",
+                                         "Leg. Stähle bis 1400 N/mm2, Schnellarb.Stähle",
+                                         "Gut zerspanbare, rostfreie Stähle bis 700 N/mm2",
+                                         "Schlecht zerspanbare, rostfreie Stähle bis 1000 N/mm2",
+                                         "Schwer zerspanbares Material, Ti- und Ni-Leg.",
+                                         "Guß bis 200 HB",
+                                         "Guß über 200 HB",
+                                         "Alu-Guß bis 6% Si, ausgehärtetes Alu",
+                                         "Alu-Guß über 6% Si, Kupfer/Messing, Kupferleg.",
+                                         "Gehärtete Werkstoffe bis 68 HRC"};
+
+constexpr const char* kClassHints[5] = {"Feinstschlichten", "Schlichten", "Mittlere Zerspanung",
+                                        "Schruppen", "Allgemeine Zerspanung"};
+
+} // namespace
+
+TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
+    hssBtn.caption = "HSS";
+    wpBtn.caption = "WP";
+    cuttingMaterialGroup.add(hssBtn);
+    cuttingMaterialGroup.add(wpBtn);
+    for (Button& b : classBtns)
+        classGroup.add(b);
+    for (size_t i = 0; i < groupBtns.size(); ++i) {
+        groupBtns[i].caption = std::to_string(i + 1);
+        groupBtns[i].hint = GroupShortNames[i]; // as designed; AssignHints replaces it
+        materialGroupBtns.add(groupBtns[i]);
+    }
+    materialBtn.caption = "Werkstoff";
+
+    shankLabel.caption = "Schaftd.:";
+    overhangCaption.caption = "Überhang:";
+    overhangUnit.caption = "mm";
+    overhangLow.caption = "0";
+    overhang.hint = "Ausspannlänge";
+    diameterCaption.caption = "Werkstückdurchm.:";
+    diameterLow.caption = "0";
+    diameterHigh.caption = "1000";
+    diameterUnit.caption = "mm";
+    speedUnit.caption = "m/Min";
+    speedMinCaption.caption = "min";
+    speedMaxCaption.caption = "max";
+    feedUnit.caption = "mm/U";
+    feedMinCaption.caption = "min.";
+    feedMaxCaption.caption = "max.";
+    depthCaption.caption = "ap:";
+    spindleSpeedCaption.caption = "n in U/Min.:";
+    kcCaption.caption = "kc in N/mm²";
+    powerCaption.caption = "Pe in kW:";
+    removalRateCaption.caption = "Q in cm³/Min.:";
+    coolantCaption.caption = "Kühlung:";
+    cuttingMaterialCaption.caption = "Schneidstoff:";
+
+    feedBar.smallStep = 10;
+    feedBar.largeStep = 100;
+    depthBar.vertical = true;
+
+    add(hssBtn);
+    add(wpBtn);
+    add(operationList);
+    add(shankList);
+    add(shankLabel);
+    add(overhangBar);
+    add(overhang);
+    for (Label* l : {&overhangCaption, &overhangUnit, &overhangLow, &overhangHigh})
+        add(*l);
+    for (Button& b : classBtns)
+        add(b);
+    for (Button& b : groupBtns)
+        add(b);
+    add(groupText);
+    add(diameterBar);
+    add(diameter);
+    for (Label* l : {&diameterCaption, &diameterLow, &diameterHigh, &diameterUnit})
+        add(*l);
+    add(speedBar);
+    add(cuttingSpeed);
+    for (Label* l : {&speedUnit, &speedMinCaption, &speedMaxCaption, &speedMin, &speedMax})
+        add(*l);
+    add(feedBar);
+    add(feed);
+    for (Label* l : {&feedUnit, &feedMinCaption, &feedMaxCaption, &feedMin, &feedMax})
+        add(*l);
+    add(depthBar);
+    add(depth);
+    for (Label* l : {&depthCaption, &depthMin, &depthMax})
+        add(*l);
+    for (Field* f : {&spindleSpeed, &kc, &power, &removalRate, &coolant, &cuttingMaterial})
+        add(*f);
+    for (Label* l : {&spindleSpeedCaption, &kcCaption, &powerCaption, &removalRateCaption,
+                     &coolantCaption, &cuttingMaterialCaption})
+        add(*l);
+    add(materialBtn);
+
+    hssBtn.onClick = [this] { SpeedButton22Click(); };
+    wpBtn.onClick = [this] { SpeedButton23Click(); };
+    operationList.onChange = [this] { ComboBox26Change(); };
+    shankList.onChange = [this] { ComboBox19Change(); };
+    for (int k = 1; k <= 5; ++k)
+        classBtns[static_cast<size_t>(k - 1)].onClick = [this, k] { MachiningClassClick(k); };
+    for (int k = 1; k <= 11; ++k)
+        groupBtns[static_cast<size_t>(k - 1)].onClick = [this, k] { MaterialGroupClick(k, true); };
+    materialBtn.onClick = [this] { SpeedButton24Click(); };
+    feedBar.onChange = [this] { ScrollBar10Scroll(); };
+    speedBar.onChange = [this] { ScrollBar11Scroll(); };
+    depthBar.onChange = [this] { ScrollBar15Scroll(); };
+    diameterBar.onChange = [this] { ScrollBar17Scroll(); };
+    overhangBar.onChange = [this] { ScrollBar16Scroll(); };
+
+    shell.hooks.millingOrTurningEntered.push_back([this] { RecomputeTurningPower(); });
+    shell.hooks.kcReceivers.push_back({&kc, [this] { RecomputeTurningPower(); }});
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and the shell's calls
+
+void TurningPage::startUp() {
+    auto& s = shell().state;
+    SetDiameterBar();
+    wpBtn.setDown(true);
+    SpeedButton23Click();
+    groupBtns[0].setDown(true);
+    MaterialGroupClick(1, false);
+    s.machiningClass = 3;
+    ComboBox26Change();
+    groupBtns[10].enabled = false;
+    groupBtns[0].setDown(true);
+    MaterialGroupClick(1, false);
+}
+
+// The dialog refresh and Pe run through the shell's hooks for the milling
+// and the turning page alike; the page has nothing of its own to do.
+void TurningPage::entered() {}
+
+int TurningPage::materialGroup() const {
+    return shell().state.turningMaterialGroup;
+}
+
+void TurningPage::assignHints() {
+    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    wpBtn.hint = "Wendeplatte";
+    materialBtn.hint = "Werkstoffauswahl";
+    for (size_t i = 0; i < classBtns.size(); ++i)
+        classBtns[i].hint = kClassHints[i];
+    for (size_t i = 0; i < groupBtns.size(); ++i)
+        groupBtns[i].hint = kGroupHints[i];
+    depth.hint = "Schnittiefe ap in mm";
+    diameter.hint = "Werkstückdurchmesser in mm";
+    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
+    cuttingSpeed.hint = "Schnittgeschwindigkeit in mm pro Minute";
+    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
+    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
+    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
+    coolant.hint = "Erforderliches Kühlmittel";
+    cuttingMaterial.hint = "Schneidstoffbezeichnung";
+    operationList.hint = "Bearbeitungsart";
+    switch (operation()) {
+    case kExternal:
+        shankList.hint = "No Merci";
+        break;
+    case kBoring:
+        shankList.hint = "Schaftdurchmesser";
+        break;
+    case kParting:
+        shankList.hint = "Stechbreite";
+        break;
+    default:
+        break;
+    }
+    groupText.hint = "Werkstoffsortenfenster";
+    depthBar.hint = "Schnittiefenschieber";
+    overhangBar.hint = "Überhangschieber";
+    diameterBar.hint = "Werkstückdurchmesserschieber";
+    feedBar.hint = "Vorschubschieber";
+    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void TurningPage::SpeedButton22Click() {
+    Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangLow, &overhangHigh, &shankList,
+          &overhangBar, &overhang},
+         false);
+    if (groupBtns[4].down() || groupBtns[5].down()) {
+        groupBtns[0].setDown(true);
+        MaterialGroupClick(1, true);
+    }
+    groupBtns[4].enabled = false;
+    groupBtns[5].enabled = false;
+    FillOperationList();
+    ApplyClassAvailability();
+    LookUpTurningData();
+    recomputeResults();
+}
+
+void TurningPage::SpeedButton23Click() {
+    groupBtns[4].enabled = true;
+    groupBtns[5].enabled = true;
+    FillOperationList();
+    ComboBox26Change(); // the list now stands on "Außendrehen"
+}
+
+void TurningPage::ComboBox26Change() {
+    switch (operation()) {
+    case kExternal:
+        Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangLow, &overhangHigh, &shankList,
+              &overhangBar, &overhang},
+             false);
+        break;
+    case kBoring: {
+        shankLabel.caption = "Schaftd.:";
+        Show({&shankLabel, &overhangUnit, &overhangCaption, &overhangLow, &overhangHigh, &shankList,
+              &overhangBar, &overhang},
+             true);
+        std::vector<std::string> items;
+        for (const Shank& s : kShanks)
+            items.emplace_back(s.item);
+        shankList.fill(std::move(items));
+        shankList.select(0);
+        ApplyShank();
+        break;
+    }
+    case kParting:
+        Show(
+            {&overhangCaption, &overhangLow, &overhangHigh, &overhangUnit, &overhangBar, &overhang},
+            false);
+        shankLabel.caption = "Stechbr.:";
+        Show({&shankLabel, &shankList}, true);
+        shankList.fill({std::begin(kPartingWidths), std::end(kPartingWidths)});
+        break;
+    default:
+        break;
+    }
+    shankList.select(0);
+    ApplyClassAvailability();
+    LookUpTurningData();
+    recomputeResults();
+    refreshHints();
+}
+
+void TurningPage::ComboBox19Change() {
+    const int op = operation();
+    if (op != kBoring && op != kParting) return;
+    if (op == kBoring) ApplyShank();
+    LookUpTurningData();
+    recomputeResults();
+}
+
+void TurningPage::MaterialGroupClick(int group, bool fromButton) {
+    auto& s = shell().state;
+    s.turningMaterialGroup = static_cast<std::uint8_t>(group);
+    s.activeMaterialGroup = static_cast<std::uint8_t>(group);
+    showGroupDescription();
+    if (!fromButton) return;
+    RefreshMaterialDialog(shell());
+    ApplyClassAvailability();
+    LookUpTurningData();
+    recomputeResults();
+}
+
+void TurningPage::MachiningClassClick(int machiningClass) {
+    shell().state.machiningClass = static_cast<std::uint8_t>(machiningClass);
+    LookUpTurningData();
+    recomputeResults();
+}
+
+void TurningPage::SpeedButton24Click() {
+    OpenMaterialDialog(shell());
+    RecomputeTurningPower();
+}
+
+void TurningPage::ScrollBar10Scroll() {
+    feed.setText(text(LD(feedBar.position()) / 10000));
+    RecomputeTurningRemoval();
+    RecomputeTurningPower();
+}
+
+void TurningPage::ScrollBar11Scroll() {
+    cuttingSpeed.setText(WriteWhole(speedBar.position()));
+    recomputeResults();
+}
+
+void TurningPage::ScrollBar15Scroll() {
+    depth.setText(text(LD(depthBar.position()) / 10));
+    RecomputeTurningRemoval();
+    RecomputeTurningPower();
+}
+
+void TurningPage::ScrollBar17Scroll() {
+    diameter.setText(WriteWhole(diameterBar.position()));
+    recomputeResults();
+}
+
+void TurningPage::ScrollBar16Scroll() {
+    const int s = overhangBar.position();
+    overhang.setText(WriteWhole(s));
+    const double d = shell().numbers.parseOr(shankList.text(), 0);
+    if (d > 0) shortOverhang_ = LD(s) / d < 4;
+    LookUpTurningData();
+    recomputeResults();
+}
+
+// ---------------------------------------------------------------------------
+// Steps
+
+void TurningPage::FillOperationList() {
+    if (hss())
+        operationList.fill({"Außendrehen"});
+    else
+        operationList.fill({"Außendrehen", "Innendrehen", "Abstechen"});
+    operationList.select(0);
+}
+
+void TurningPage::enableClasses(std::initializer_list<int> classes, int defaultClass) {
+    for (size_t i = 0; i < classBtns.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        classBtns[i].enabled = std::find(classes.begin(), classes.end(), k) != classes.end();
+    }
+    classBtns[static_cast<size_t>(defaultClass - 1)].setDown(true);
+    shell().state.machiningClass = static_cast<std::uint8_t>(defaultClass);
+}
+
+void TurningPage::ApplyClassAvailability() {
+    for (Button& b : classBtns)
+        b.visible = true;
+    const int g = shell().state.turningMaterialGroup;
+    switch (operation()) {
+    case kExternal:
+        if (g == 1 || g == 2)
+            enableClasses({1, 2, 3, 4}, 3);
+        else if (g == 3)
+            enableClasses({1, 2, 3}, 3);
+        else if (g == 4)
+            enableClasses({1, 2}, 2);
+        else if (g == 5 && !hss())
+            enableClasses({1, 2, 3}, 3);
+        else if (g == 6 && !hss())
+            enableClasses({5}, 5);
+        else if (g == 7)
+            hss() ? enableClasses({2, 3}, 3) : enableClasses({5}, 5);
+        else if (g >= 8 && g <= 10)
+            enableClasses({5}, 5);
+        break;
+    case kBoring:
+        if (g >= 1 && g <= 5)
+            enableClasses({1, 2, 3}, 3);
+        else if (g >= 6 && g <= 10)
+            enableClasses({5}, 5);
+        break;
+    case kParting:
+        for (Button& b : classBtns) {
+            b.visible = false;
+            b.setDown(false);
+        }
+        shell().state.machiningClass = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<TurningRow> TurningPage::findRow() const {
+    const int g = shell().state.turningMaterialGroup;
+    const int c = shell().state.machiningClass;
+    switch (operation()) {
+    case kExternal:
+        return LookUpExternalTurning(
+            hss() ? TurningCuttingMaterial::Hss : TurningCuttingMaterial::Wp, g, c);
+    case kBoring:
+        return shortOverhang_ ? LookUpBoringShortOverhang(g, c) : LookUpBoringLongOverhang(g, c);
+    case kParting:
+        return LookUpParting(g, shankList.index());
+    default:
+        return std::nullopt;
+    }
+}
+
+void TurningPage::LookUpTurningData() {
+    auto& s = shell().state;
+    const std::optional<TurningRow> row = findRow();
+    // Without a row the ranges of the last row found stay; the depth range
+    // and the texts are cleared (HSS external turning names its material
+    // before it looks for the row).
+    std::string_view material;
+    std::string_view coolantText;
+    double depthLow = 0;
+    double depthHigh = 0;
+    if (row) {
+        s.vcMin = row->vcMin;
+        s.vcMax = row->vcMax;
+        feedMin_ = row->feedMin;
+        feedMax_ = row->feedMax;
+        material = row->cuttingMaterial;
+        coolantText = row->coolant;
+        depthLow = row->depthMin;
+        depthHigh = row->depthMax;
+    } else if (operation() == kExternal && hss()) {
+        material = kHssCuttingMaterial;
+    }
+
+    cuttingMaterial.setText(std::string(material));
+    coolant.setText(std::string(coolantText));
+    depthMin.caption = text(depthLow);
+    depthMax.caption = text(depthHigh);
+    speedMin.caption = WriteWhole(s.vcMin);
+    speedMax.caption = WriteWhole(s.vcMax);
+
+    if (feedMin_ != feedMax_) {
+        Show({&feedMinCaption, &feedMaxCaption, &feedMin, &feedMax, &feedBar}, true);
+        SetFeedBar();
+    } else {
+        Show({&feedMinCaption, &feedMaxCaption, &feedMin, &feedMax, &feedBar}, false);
+        feed.setText(TruncateDecimals(text(feedMin_), 1));
+    }
+
+    SetSpeedBar();
+    Show({&speedBar, &speedMinCaption, &speedMaxCaption, &speedMin, &speedMax}, s.vcMin != s.vcMax);
+
+    RecomputeTurningSpeed();
+
+    depth.setText(depthMin.caption);
+    SetDepthBar();
+}
+
+void TurningPage::ApplyShank() {
+    const int i = shankList.index();
+    if (i < 0 || i >= static_cast<int>(std::size(kShanks))) return;
+    const Shank& shank = kShanks[i];
+    overhang.setText(WriteWhole(RoundHalfEven(LD(shank.length) / 3)));
+    overhangHigh.caption = WriteWhole(RoundHalfEven(LD(shank.length) * 2 / 3));
+    shortOverhang_ = LD(shank.length) / 3 / shank.diameter < 4;
+    SetOverhangBar();
+}
+
+void TurningPage::SetFeedBar() {
+    const std::int32_t low = BarPosition(feedMin_, 10000);
+    const std::int32_t high = BarPosition(feedMax_, 10000);
+    feedBar.setup(low, high, low);
+    feedBar.setPosition(feedBar.middle());
+    feed.setText(text(LD(feedBar.position()) / 10000));
+    feedMin.caption = TruncateDecimals(text(feedMin_), 2);
+    feedMax.caption = TruncateDecimals(text(feedMax_), 2);
+}
+
+void TurningPage::SetSpeedBar() {
+    const auto& s = shell().state;
+    speedBar.setup(s.vcMin, s.vcMax, s.vcMin);
+    speedBar.setPosition(speedBar.middle());
+    cuttingSpeed.setText(WriteWhole(speedBar.position()));
+}
+
+void TurningPage::SetDepthBar() {
+    const std::int32_t low = BarPosition(labelValue(depthMin), 10);
+    const std::int32_t high = BarPosition(labelValue(depthMax), 10);
+    depthBar.setup(low, high, low);
+    depthBar.setPosition(depthBar.middle());
+    depth.setText(text(LD(depthBar.position()) / 10));
+}
+
+void TurningPage::SetOverhangBar() {
+    const std::int32_t low = RoundHalfEven(labelValue(overhangLow));
+    const std::int32_t high = RoundHalfEven(labelValue(overhangHigh));
+    overhangBar.setup(low, high, low);
+    overhangBar.setPosition(overhangBar.middle());
+    overhang.setText(WriteWhole(overhangBar.position()));
+}
+
+void TurningPage::SetDiameterBar() {
+    const std::int32_t low = RoundHalfEven(labelValue(diameterLow));
+    const std::int32_t high = RoundHalfEven(labelValue(diameterHigh));
+    diameterBar.setup(low, high, 30);
+    diameter.setText(WriteWhole(diameterBar.position()));
+}
+
+void TurningPage::RecomputeTurningSpeed() {
+    const double vc = numOr(cuttingSpeed, 0);
+    const double d = shell().numbers.parseOr(TextBefore(diameter.text(), " "), 0);
+    spindleSpeed.setText(text(SpindleSpeed(d, vc)));
+}
+
+void TurningPage::RecomputeTurningRemoval() {
+    const double ap = numOr(depth, 0);
+    const double f = numOr(feed, 0);
+    const double vc = numOr(cuttingSpeed, 0);
+    removalRate.setText(text(LD(ap) * f * vc));
+}
+
+void TurningPage::RecomputeTurningPower() {
+    const double ap = numOr(depth, 0);
+    const double f = numOr(feed, 0);
+    const double kcValue = numOr(kc, 0);
+    const double vc = numOr(cuttingSpeed, 0);
+    // ((ap x f) x kc) x Vc, each product held as a double, over 42000
+    power.setText(text(PowerFromFourFactors(vc, kcValue, f, ap)));
+}
+
+void TurningPage::recomputeResults() {
+    RecomputeTurningSpeed();
+    RecomputeTurningRemoval();
+    RecomputeTurningPower();
+}
+
+void TurningPage::showGroupDescription() {
+    ShowGroupDescription(groupText, GroupTextsEleven, shell().state.turningMaterialGroup);
+}
+
+void TurningPage::refreshHints() {
+    if (shell().hooks.assignHints)
+        shell().hooks.assignHints();
+    else
+        assignHints();
+}
+
+double TurningPage::labelValue(const Label& label) const {
+    return shell().numbers.parseOr(label.caption, 0);
+}
+
+} // namespace zerbo

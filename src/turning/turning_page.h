@@ -1,0 +1,163 @@
+#pragma once
+// The "Drehen" page: cutting data for external turning, boring and parting
+// off with HSS or indexable inserts. One looked-up row gives the cutting
+// material, the coolant and the ranges of Vc, feed and depth of cut; the
+// page puts each value in the middle of its range on a scroll bar and
+// computes n, Q and Pe from them.
+
+#include "shell/control_set.h"
+#include "turning/turning_data.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace zerbo {
+
+class TurningPage : public PageModel {
+  public:
+    // Positions in the operation list.
+    enum Operation { kExternal = 0, kBoring = 1, kParting = 2 };
+
+    explicit TurningPage(Shell& shell);
+
+    // Cutting-material group ("Schneidstoffgruppe:")
+    Button hssBtn{"SpeedButton22"}; // "HSS"
+    Button wpBtn{"SpeedButton23"};  // "WP"
+    ButtonGroup cuttingMaterialGroup;
+
+    // Operation ("Bearbeitungsart:") and the shank / parting-width list
+    List operationList{"ComboBox26"};
+    List shankList{"ComboBox19"};
+    Label shankLabel{"Label158"}; // "Schaftd.:" or "Stechbr.:"
+
+    // Overhang of the boring bar
+    Bar overhangBar{"ScrollBar16"};
+    Field overhang{"Edit60"};
+    Label overhangCaption{"Label159"}; // "Überhang:"
+    Label overhangUnit{"Label160"};    // "mm"
+    Label overhangLow{"Label161"};     // "0"
+    Label overhangHigh{"Label162"};    // overhang maximum
+
+    // Machining classes 1..5 (glyph buttons, named by their hints)
+    std::array<Button, 5> classBtns{Button{"SpeedButton26"}, Button{"SpeedButton27"},
+                                    Button{"SpeedButton28"}, Button{"SpeedButton29"},
+                                    Button{"SpeedButton30"}};
+    ButtonGroup classGroup;
+
+    // Material groups 1..11 ("Werkstoffgruppe:") and the group description
+    std::array<Button, 11> groupBtns{
+        Button{"SpeedButton31"}, Button{"SpeedButton32"}, Button{"SpeedButton38"},
+        Button{"SpeedButton39"}, Button{"SpeedButton40"}, Button{"SpeedButton41"},
+        Button{"SpeedButton42"}, Button{"SpeedButton43"}, Button{"SpeedButton44"},
+        Button{"SpeedButton45"}, Button{"SpeedButton46"}};
+    ButtonGroup materialGroupBtns;
+    Memo groupText{"Memo6"};
+
+    // Workpiece diameter D
+    Bar diameterBar{"ScrollBar17"};
+    Field diameter{"Edit61"};
+    Label diameterCaption{"Label165"}; // "Werkstückdurchm.:"
+    Label diameterLow{"Label163"};     // "0"
+    Label diameterHigh{"Label164"};    // "1000"
+    Label diameterUnit{"Label166"};    // "mm"
+
+    // Cutting speed Vc ("Schnittgeschw. Vc:")
+    Bar speedBar{"ScrollBar11"};
+    Field cuttingSpeed{"Edit45"};
+    Label speedUnit{"Label125"};       // "m/Min"
+    Label speedMinCaption{"Label132"}; // "min"
+    Label speedMaxCaption{"Label133"}; // "max"
+    Label speedMin{"Label134"};
+    Label speedMax{"Label135"};
+
+    // Feed per revolution f ("Vorschub Vf:")
+    Bar feedBar{"ScrollBar10"};
+    Field feed{"Edit44"};
+    Label feedUnit{"Label124"};       // "mm/U"
+    Label feedMinCaption{"Label127"}; // "min."
+    Label feedMaxCaption{"Label128"}; // "max."
+    Label feedMin{"Label129"};
+    Label feedMax{"Label130"};
+
+    // Depth of cut ap ("Schnittiefe/Werkstückdurchm.:")
+    Bar depthBar{"ScrollBar15"}; // vertical
+    Field depth{"Edit59"};
+    Label depthCaption{"Label157"}; // "ap:"
+    Label depthMin{"Label120"};
+    Label depthMax{"Label121"};
+
+    // Results ("Ergebnis:")
+    Field spindleSpeed{"Edit46"};
+    Field kc{"Edit47"};
+    Field power{"Edit48"};
+    Field removalRate{"Edit49"};
+    Field coolant{"Edit57"};
+    Field cuttingMaterial{"Edit58"};
+    Label spindleSpeedCaption{"Label137"};    // "n in U/Min.:"
+    Label kcCaption{"Label138"};              // "kc in N/mm²"
+    Label powerCaption{"Label139"};           // "Pe in kW:"
+    Label removalRateCaption{"Label140"};     // "Q in cm³/Min.:"
+    Label coolantCaption{"Label136"};         // "Kühlung:"
+    Label cuttingMaterialCaption{"Label119"}; // "Schneidstoff:"
+    Button materialBtn{"SpeedButton24"};      // "Werkstoff"
+
+    void startUp() override;
+    void entered() override;
+    int materialGroup() const override;
+    bool hasAdvisor() const override { return true; }
+    void assignHints() override;
+
+    // Pe from ap, f, kc and Vc; also run after a kc hand-over and whenever
+    // the milling or the turning page is entered.
+    void RecomputeTurningPower();
+    void RecomputeTurningSpeed();
+    void RecomputeTurningRemoval();
+
+    bool shortOverhang() const { return shortOverhang_; }
+    int operation() const { return operationList.index(); }
+    bool hss() const { return hssBtn.down(); }
+
+  private:
+    // Handlers
+    void SpeedButton22Click(); // "HSS"
+    void SpeedButton23Click(); // "WP"
+    void ComboBox26Change();   // operation
+    void ComboBox19Change();   // shank diameter / parting width
+    // SpeedButton31Click .. SpeedButton46Click; the start-up calls it from
+    // code (fromButton false), which only sets the group and its text.
+    void MaterialGroupClick(int group, bool fromButton);
+    void MachiningClassClick(int machiningClass); // SpeedButton26Click .. SpeedButton30Click
+    void SpeedButton24Click();                    // "Werkstoff"
+    void ScrollBar10Scroll();                     // feed
+    void ScrollBar11Scroll();                     // Vc
+    void ScrollBar15Scroll();                     // depth
+    void ScrollBar17Scroll();                     // diameter
+    void ScrollBar16Scroll();                     // overhang
+
+    // Steps
+    void FillOperationList();
+    void ApplyClassAvailability();
+    void LookUpTurningData();
+    void ApplyShank();
+    void SetFeedBar();
+    void SetSpeedBar();
+    void SetDepthBar();
+    void SetOverhangBar();
+    void SetDiameterBar();
+    void showGroupDescription();
+    void refreshHints();
+    void recomputeResults(); // n, Q, Pe
+
+    std::optional<TurningRow> findRow() const;
+    void enableClasses(std::initializer_list<int> classes, int defaultClass);
+    double labelValue(const Label& label) const;
+
+    // The feed range of the last lookup that found a row.
+    double feedMin_ = 0;
+    double feedMax_ = 0;
+    // Overhang below 4 x shank diameter: the short-overhang boring table.
+    bool shortOverhang_ = true;
+};
+
+} // namespace zerbo
