@@ -21,8 +21,8 @@ constexpr int kVhm = 3;
 // Cutting-speed reduction for "Normal", "Lang" and "Überlang".
 constexpr double kLengthReductions[] = {0.0, 2.0 / 3.0, 3.0 / 4.0};
 
-constexpr std::string_view kCermetNotice = "Cermet bei CrNi-Werkstoffen nur bedingt einsetzbar";
-constexpr std::string_view kSpeedStepFailure = "Tabelle Exept ausgeloest";
+const MessageText kCermetNotice{"Cermet bei CrNi-Werkstoffen nur bedingt einsetzbar"};
+const MessageText kSpeedStepFailure{"Tabelle Exept ausgeloest"};
 
 // A recommended value: not empty and not "*".
 bool HasValue(const std::string& text) {
