@@ -144,7 +144,8 @@ void MainWindow::syncAll() {
     notebook_->setCurrentIndex(model.pageIndex());
     tabs_->setCurrentIndex(model.pageIndex());
     setWindowTitle(QString::fromStdString(model.title()));
-    syncDialog(material_, bench_->materialDialog().visible(), "Genaue Materialbestimmung");
+    syncDialog(material_, bench_->materialDialog().visible(),
+               std::string(PreciseMaterialDialog::kCaption));
     syncDialog(advisor_, bench_->advisor().visible, bench_->advisor().caption);
     syncing_ = false;
     if (model.closed()) close();

@@ -20,7 +20,6 @@ QDialog* MakeMaterialWindow(QWidget* parent) {
                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                            Qt::WindowCloseButtonHint);
     dialog->setObjectName("TBtnRightDlg1");
-    dialog->setWindowTitle("Genaue Materialbestimmung");
     auto* outer = new QHBoxLayout(dialog);
     auto* left = new QVBoxLayout;
 
