@@ -142,4 +142,22 @@ QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* me
     return groups;
 }
 
+QToolButton* MakeGlyphButton(const char* name, const QString& glyph, QWidget* parent) {
+    auto* b = MakeSpeedButton(name, glyph, parent);
+    b->setCheckable(false);
+    return b;
+}
+
+QWidget* MakePercentStepper(const char* minus, const char* field, const char* plus,
+                            QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* box = new QHBoxLayout(row);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(2);
+    box->addWidget(MakeGlyphButton(minus, QStringLiteral("−"), row));
+    box->addWidget(MakeField(field, row, 44));
+    box->addWidget(MakeGlyphButton(plus, QStringLiteral("+"), row));
+    return row;
+}
+
 } // namespace zerbo::ui

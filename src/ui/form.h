@@ -67,4 +67,13 @@ QWidget* MakeButtonRow(const char* const* names, const QString* captions, int co
 QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
                                 QWidget* parent);
 
+// A glyph button that does not stay down: the "Steigerung" arrows and the
+// percent buttons.
+QToolButton* MakeGlyphButton(const char* name, const QString& glyph, QWidget* parent);
+
+// A percent stepper as drilling, reaming and countersinking show it: the
+// minus button, the percent field and the plus button in one row.
+QWidget* MakePercentStepper(const char* minus, const char* field, const char* plus,
+                            QWidget* parent);
+
 } // namespace zerbo::ui

@@ -105,12 +105,8 @@ QWidget* Cutting(QWidget* page) {
     auto* inc = new QHBoxLayout;
     inc->addWidget(MakeLabel("Steigerung", speed, "Label35"));
     inc->addWidget(MakeField("Edit7", speed, 50));
-    auto* down = MakeSpeedButton("SpeedButton14", "▼", speed);
-    down->setCheckable(false);
-    auto* up = MakeSpeedButton("SpeedButton15", "▲", speed);
-    up->setCheckable(false);
-    inc->addWidget(down);
-    inc->addWidget(up);
+    inc->addWidget(MakeGlyphButton("SpeedButton14", "▼", speed));
+    inc->addWidget(MakeGlyphButton("SpeedButton15", "▲", speed));
     inc->addStretch(1);
     sg->addLayout(inc, 3, 0, 1, 4);
     v->addWidget(speed);
