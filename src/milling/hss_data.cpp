@@ -157,11 +157,8 @@ void FillHssSizes(MillingPage& page) {
 }
 
 void SetHssSpeedRange(MillingPage& page) {
-    auto& state = page.shell().state;
-    if (auto range = HssSpeedRange(state.activeMaterialGroup, page.coating.index())) {
-        state.vcMin = range->min;
-        state.vcMax = range->max;
-    }
+    if (auto range = HssSpeedRange(page.shell().state.activeMaterialGroup, page.coating.index()))
+        page.setSpeedRange(range->min, range->max);
 }
 
 void HssCuttingData(MillingPage& page) {

@@ -169,14 +169,19 @@ const MillingToolGeometry* MillingPage::geometry() const {
                                                           : nullptr;
 }
 
+void MillingPage::setSpeedRange(std::int32_t min, std::int32_t max) {
+    vcMin_ = min;
+    vcMax_ = max;
+    shell().state.vcMin = min;
+    shell().state.vcMax = max;
+}
+
 int MillingPage::reducedMin() const {
-    const auto& s = shell().state;
-    return RoundHalfEven((1 - static_cast<long double>(s.lengthReduction)) * s.vcMin);
+    return RoundHalfEven((1 - static_cast<long double>(shell().state.lengthReduction)) * vcMin_);
 }
 
 int MillingPage::reducedMax() const {
-    const auto& s = shell().state;
-    return RoundHalfEven((1 - static_cast<long double>(s.lengthReduction)) * s.vcMax);
+    return RoundHalfEven((1 - static_cast<long double>(shell().state.lengthReduction)) * vcMax_);
 }
 
 long double MillingPage::listNumber(const List& list, long double fallback) const {

@@ -6,6 +6,7 @@
 #include "shell/control_set.h"
 
 #include <array>
+#include <cstdint>
 
 namespace zerbo {
 
@@ -131,6 +132,12 @@ class MillingPage : public PageModel {
     Field kappa{"Edit1"};
     Field hmCopy{"Edit2"};
 
+    // The data routines hand the range they found here: it becomes the
+    // page's own recommendation and is written to the shared range too.
+    // The bar and its labels read only the page's own range, so a range
+    // another page looked up since never shows here.
+    void setSpeedRange(std::int32_t min, std::int32_t max);
+
   private:
     // Width factor, setting angle and depth default of the selected tool type.
     const struct MillingToolGeometry* geometry() const;
@@ -142,6 +149,10 @@ class MillingPage : public PageModel {
     void pressLength(Button& button, double reduction);
     void stepIncrease(int delta);
     void showIncreaseControls(bool shown);
+
+    // The range of this page's last look-up that found one, m/min.
+    std::int32_t vcMin_ = 0;
+    std::int32_t vcMax_ = 0;
 };
 
 } // namespace zerbo

@@ -252,7 +252,7 @@ void VhmCuttingData(MillingPage& page) {
 }
 
 void SetCarbideSpeedRange(MillingPage& page) {
-    auto& state = page.shell().state;
+    const auto& state = page.shell().state;
     const int type = page.toolType.index();
     const int group = state.activeMaterialGroup;
     const int coating = page.coating.index();
@@ -260,10 +260,7 @@ void SetCarbideSpeedRange(MillingPage& page) {
     if (state.millingCuttingMaterial == 2 && InRange(type, kWpToolTypeCount))
         range = WpSpeedRange(group, coating, state.speedIncreasePercent);
     if (state.millingCuttingMaterial == 3) range = VhmSpeedRange(type, group, coating);
-    if (range) {
-        state.vcMin = range->min;
-        state.vcMax = range->max;
-    }
+    if (range) page.setSpeedRange(range->min, range->max);
 }
 
 } // namespace zerbo

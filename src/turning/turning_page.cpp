@@ -433,8 +433,8 @@ void TurningPage::LookUpTurningData() {
     double depthLow = 0;
     double depthHigh = 0;
     if (row) {
-        s.vcMin = row->vcMin;
-        s.vcMax = row->vcMax;
+        s.vcMin = vcMin_ = row->vcMin;
+        s.vcMax = vcMax_ = row->vcMax;
         feedMin_ = row->feedMin;
         feedMax_ = row->feedMax;
         material = row->cuttingMaterial;
@@ -449,8 +449,8 @@ void TurningPage::LookUpTurningData() {
     coolant.setText(std::string(coolantText));
     depthMin.caption = text(depthLow);
     depthMax.caption = text(depthHigh);
-    speedMin.caption = WriteWhole(s.vcMin);
-    speedMax.caption = WriteWhole(s.vcMax);
+    speedMin.caption = WriteWhole(vcMin_);
+    speedMax.caption = WriteWhole(vcMax_);
 
     if (feedMin_ != feedMax_) {
         Show({&feedMinCaption, &feedMaxCaption, &feedMin, &feedMax, &feedBar}, true);
@@ -461,7 +461,7 @@ void TurningPage::LookUpTurningData() {
     }
 
     SetSpeedBar();
-    Show({&speedBar, &speedMinCaption, &speedMaxCaption, &speedMin, &speedMax}, s.vcMin != s.vcMax);
+    Show({&speedBar, &speedMinCaption, &speedMaxCaption, &speedMin, &speedMax}, vcMin_ != vcMax_);
 
     RecomputeTurningSpeed();
 
@@ -490,8 +490,7 @@ void TurningPage::SetFeedBar() {
 }
 
 void TurningPage::SetSpeedBar() {
-    const auto& s = shell().state;
-    speedBar.setup(s.vcMin, s.vcMax, s.vcMin);
+    speedBar.setup(vcMin_, vcMax_, vcMin_);
     speedBar.setPosition(speedBar.middle());
     cuttingSpeed.setText(WriteWhole(speedBar.position()));
 }

@@ -9,6 +9,7 @@
 #include "turning/turning_data.h"
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -153,9 +154,12 @@ class TurningPage : public PageModel {
     void enableClasses(std::initializer_list<int> classes, int defaultClass);
     double labelValue(const Label& label) const;
 
-    // The feed range of the last lookup that found a row.
+    // The feed and speed ranges of the last lookup that found a row; the
+    // shared speed range may since have been written by another page.
     double feedMin_ = 0;
     double feedMax_ = 0;
+    std::int32_t vcMin_ = 0;
+    std::int32_t vcMax_ = 0;
     // Overhang below 4 x shank diameter: the short-overhang boring table.
     bool shortOverhang_ = true;
 };
