@@ -293,7 +293,8 @@ static_assert(std::size(kCarbideTwistEpoxyFeedCells) == std::size(kCarbideTwistE
 const FeedTable kCarbideTwistFeed{kCarbideTwistFeedColumns, kCarbideTwistFeedCells};
 const SpeedTable kCarbideTwistSpeed{kCarbideTwistSpeedColumns, kCarbideTwistSpeedCells};
 const FeedTable kDin6537TiAlNFeed{kDin6537TiAlNFeedColumns, kDin6537TiAlNFeedCells};
-const SpeedTable kDin6537ShortTiAlNSpeed{kDin6537ShortTiAlNSpeedColumns, kDin6537ShortTiAlNSpeedCells};
+const SpeedTable kDin6537ShortTiAlNSpeed{kDin6537ShortTiAlNSpeedColumns,
+                                         kDin6537ShortTiAlNSpeedCells};
 const SpeedTable kDin6537LongTiAlNSpeed{kDin6537LongTiAlNSpeedColumns, kDin6537LongTiAlNSpeedCells};
 const FeedTable kDin6537TiNFeed{kDin6537TiNFeedColumns, kDin6537TiNFeedCells};
 const SpeedTable kDin6537TiNSpeed{kDin6537TiNSpeedColumns, kDin6537TiNSpeedCells};
@@ -303,8 +304,10 @@ const FeedTable kInsertDrillFeed{kInsertDrillFeedColumns, kInsertDrillFeedCells}
 const SpeedTable kInsertDrillSpeed{kInsertDrillSpeedColumns, kInsertDrillSpeedCells};
 const FeedTable kCarbideBoringFeed{kCarbideBoringFeedColumns, kCarbideBoringFeedCells};
 const SpeedTable kCarbideBoringSpeed{kCarbideBoringSpeedColumns, kCarbideBoringSpeedCells};
-const FeedTable kCarbideShellBoringFeed{kCarbideShellBoringFeedColumns, kCarbideShellBoringFeedCells};
-const SpeedTable kCarbideShellBoringSpeed{kCarbideShellBoringSpeedColumns, kCarbideShellBoringSpeedCells};
+const FeedTable kCarbideShellBoringFeed{kCarbideShellBoringFeedColumns,
+                                        kCarbideShellBoringFeedCells};
+const SpeedTable kCarbideShellBoringSpeed{kCarbideShellBoringSpeedColumns,
+                                          kCarbideShellBoringSpeedCells};
 
 const FeedTable kCarbideTwistEpoxyFeed{kCarbideTwistEpoxyFeedColumns, kCarbideTwistEpoxyFeedCells};
 

@@ -12,11 +12,13 @@ namespace zerbo {
 namespace {
 
 constexpr std::string_view kHssTools[] = {"Spiralbohrer", "Aufbohrer", "Aufsteck-Aufbohrer"};
-constexpr std::string_view kCarbideTools[] = {
-    "VHM/HM-Spiralbohrer",         "VHM-Spiralbohrer DIN 6537 kurz",
-    "VHM-Spiralbohrer DIN 6537 lang", "VHM-Spiralbohrer 3 Schneiden",
-    "Wendeplatten-Vollbohrer",     "Aufbohrer",
-    "Aufsteck-Aufbohrer"};
+constexpr std::string_view kCarbideTools[] = {"VHM/HM-Spiralbohrer",
+                                              "VHM-Spiralbohrer DIN 6537 kurz",
+                                              "VHM-Spiralbohrer DIN 6537 lang",
+                                              "VHM-Spiralbohrer 3 Schneiden",
+                                              "Wendeplatten-Vollbohrer",
+                                              "Aufbohrer",
+                                              "Aufsteck-Aufbohrer"};
 
 constexpr std::string_view kHssCoatings[] = {"HSS/HSS-E unbeschichtet", "TiN-beschichtet"};
 constexpr std::string_view kDin6537Coatings[] = {"TiAIN-beschichtet", "TiN-beschichtet"};

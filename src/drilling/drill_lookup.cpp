@@ -36,16 +36,16 @@ std::optional<TablePair> SelectTables(const DrillKeys& k) {
     case kDin6537Short:
     case kDin6537Long:
         if (k.coating == 0)
-            return TablePair{&kDin6537TiAlNFeed, k.tool == kDin6537Short
-                                                     ? &kDin6537ShortTiAlNSpeed
-                                                     : &kDin6537LongTiAlNSpeed};
+            return TablePair{&kDin6537TiAlNFeed, k.tool == kDin6537Short ? &kDin6537ShortTiAlNSpeed
+                                                                         : &kDin6537LongTiAlNSpeed};
         if (k.coating == 1) return TablePair{&kDin6537TiNFeed, &kDin6537TiNSpeed};
         return std::nullopt;
     case kThreeFluteDrill:
         if (k.coating == 0) return TablePair{&kThreeFluteFeed, &kThreeFluteSpeed};
         return std::nullopt;
     case kInsertDrill:
-        if (k.coating >= 0 && k.coating <= 2) return TablePair{&kInsertDrillFeed, &kInsertDrillSpeed};
+        if (k.coating >= 0 && k.coating <= 2)
+            return TablePair{&kInsertDrillFeed, &kInsertDrillSpeed};
         return std::nullopt;
     case kCarbideBoringTool:
         if (k.coating == 0) return TablePair{&kCarbideBoringFeed, &kCarbideBoringSpeed};
@@ -92,7 +92,8 @@ std::optional<SpeedRange> LookUpDrillSpeedRange(const DrillKeys& keys) {
     const std::optional<TablePair> tables = SelectTables(keys);
     const std::optional<double> d = DrillDiameter(keys);
     if (!tables || !d) return std::nullopt;
-    const SpeedRange* cell = FindCell(tables->speed->columns, tables->speed->cells, keys.material, *d);
+    const SpeedRange* cell =
+        FindCell(tables->speed->columns, tables->speed->cells, keys.material, *d);
     if (cell == nullptr || *cell == kNoSpeed) return std::nullopt;
     return *cell;
 }

@@ -216,8 +216,7 @@ std::span<const DrillMaterial> DrillMaterials(DrillGroup group, int tool, int co
 
 const DrillMaterial* FindDrillMaterial(const DrillKeys& keys) {
     const auto list = DrillMaterials(keys.group, keys.tool, keys.coating);
-    if (keys.material < 0 || static_cast<std::size_t>(keys.material) >= list.size())
-        return nullptr;
+    if (keys.material < 0 || static_cast<std::size_t>(keys.material) >= list.size()) return nullptr;
     return &list[static_cast<std::size_t>(keys.material)];
 }
 

@@ -447,8 +447,7 @@ void DrillingPage::SetDrillSpeedBar() {
     const double vc1 = AdjustByPercent("+", p, speedMin_);
     const double vc2 = AdjustByPercent("+", p, speedMax_);
     const LD middle = (vc1 + (LD(vc2) - vc1) / 2) * 10;
-    speedBar.setup(RoundHalfEven(LD(vc1) * 10), RoundHalfEven(LD(vc2) * 10),
-                   RoundHalfEven(middle));
+    speedBar.setup(RoundHalfEven(LD(vc1) * 10), RoundHalfEven(LD(vc2) * 10), RoundHalfEven(middle));
     cuttingSpeed.setText(text(middle / 10));
     speedMin.caption = TruncateDecimals(text(vc1), 1);
     speedMax.caption = TruncateDecimals(text(vc2), 1);

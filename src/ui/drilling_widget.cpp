@@ -66,18 +66,18 @@ QWidget* Cutting(QWidget* page) {
 
     auto* speed = MakeGroup("Schnittgeschw. VC:", col);
     auto* sv = new QVBoxLayout(speed);
-    sv->addWidget(MakeRangeBar({"ScrollBar9", "Edit38", "Label167", "Label107", "Label109",
-                                "Label108", "Label110"},
-                               speed));
+    sv->addWidget(MakeRangeBar(
+        {"ScrollBar9", "Edit38", "Label167", "Label107", "Label109", "Label108", "Label110"},
+        speed));
     sv->addWidget(MakePercentStepper("SpeedButton55", "Edit65", "SpeedButton56", speed), 0,
                   Qt::AlignLeft);
     v->addWidget(speed);
 
     auto* feed = MakeGroup("Vorschub pro Umdr. f:", col);
     auto* fv = new QVBoxLayout(feed);
-    fv->addWidget(MakeRangeBar({"ScrollBar14", "Edit37", "Label168", "Label153", "Label155",
-                                "Label154", "Label156"},
-                               feed));
+    fv->addWidget(MakeRangeBar(
+        {"ScrollBar14", "Edit37", "Label168", "Label153", "Label155", "Label154", "Label156"},
+        feed));
     fv->addWidget(MakePercentStepper("SpeedButton53", "Edit64", "SpeedButton54", feed), 0,
                   Qt::AlignLeft);
     v->addWidget(feed);

@@ -145,11 +145,11 @@ TEST(DrillData, PreDrillAndInsertLimits) {
         std::string_view expected; // "keep": no entry
     };
     const Case cases[] = {
-        {kHss, 1, "7.8", "5.6"},    {kHss, 1, "8", "5.6"},      {kHss, 1, "25.7", "17.3"},
-        {kHss, 1, "40", "27"},      {kVhm, 5, "36", "25.5"},    {kVhm, 5, "42", "28"},
-        {kVhm, 5, "43.6", "keep"},  {kVhm, 5, "62", "keep"},    {kHss, 2, "29.7", "26"},
-        {kHss, 2, "36", "31"},      {kVhm, 6, "61.5", "53"},    {kVhm, 6, "62", "55"},
-        {kHss, 0, "10", "keep"},    {kVhm, 0, "10", "keep"},
+        {kHss, 1, "7.8", "5.6"},   {kHss, 1, "8", "5.6"},   {kHss, 1, "25.7", "17.3"},
+        {kHss, 1, "40", "27"},     {kVhm, 5, "36", "25.5"}, {kVhm, 5, "42", "28"},
+        {kVhm, 5, "43.6", "keep"}, {kVhm, 5, "62", "keep"}, {kHss, 2, "29.7", "26"},
+        {kHss, 2, "36", "31"},     {kVhm, 6, "61.5", "53"}, {kVhm, 6, "62", "55"},
+        {kHss, 0, "10", "keep"},   {kVhm, 0, "10", "keep"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.d));
@@ -251,32 +251,19 @@ TEST(DrillData, SpeedCells) {
         std::string expected;
     };
     const Case cases[] = {
-        {Keys(kHss, 0, 0, 0, "5"), "30..50"},
-        {Keys(kHss, 0, 1, 0, "75"), "30..50"},
-        {Keys(kHss, 0, 0, 37, "0.2"), "3..6"},
-        {Keys(kHss, 0, 0, 39, "75"), "4..6"},
-        {Keys(kHss, 1, 0, 6, "15.75"), "28..28"},
-        {Keys(kHss, 1, 0, 16, "40"), "20..40"},
-        {Keys(kHss, 2, 0, 13, "62"), "70..100"},
-        {Keys(kHss, 2, 0, 0, "59.5"), "35..35"},
-        {Keys(kVhm, 0, 0, 0, "8"), "40..47"},
-        {Keys(kVhm, 0, 0, 0, "8.1"), "45..54"},
-        {Keys(kVhm, 0, 0, 22, "20"), "70..150"},
-        {Keys(kVhm, 1, 0, 0, "5"), "60..80"},
-        {Keys(kVhm, 2, 0, 0, "5"), "70..90"},
-        {Keys(kVhm, 2, 0, 7, "20"), "50..60"},
-        {Keys(kVhm, 1, 1, 0, "2.5"), "30..50"},
-        {Keys(kVhm, 3, 0, 9, "16"), "100..120"},
-        {Keys(kVhm, 4, 2, 11, "14"), "350..350"},
-        {Keys(kVhm, 4, 0, 17, "44"), "150..300"},
-        {Keys(kVhm, 5, 0, 5, "7.8"), "25..80"},
-        {Keys(kVhm, 5, 0, 12, "60"), "75..80"},
-        {Keys(kVhm, 5, 0, 0, "61.5"), "none"},
-        {Keys(kVhm, 5, 0, 0, "62"), "none"},
-        {Keys(kVhm, 6, 0, 0, "29.7"), "25..30"},
-        {Keys(kVhm, 6, 0, 12, "60"), "75..80"},
-        {Keys(kVhm, 6, 0, 12, "62"), "none"},
-        {{kVhm, 3, 0, 10, 0}, "none"},
+        {Keys(kHss, 0, 0, 0, "5"), "30..50"},     {Keys(kHss, 0, 1, 0, "75"), "30..50"},
+        {Keys(kHss, 0, 0, 37, "0.2"), "3..6"},    {Keys(kHss, 0, 0, 39, "75"), "4..6"},
+        {Keys(kHss, 1, 0, 6, "15.75"), "28..28"}, {Keys(kHss, 1, 0, 16, "40"), "20..40"},
+        {Keys(kHss, 2, 0, 13, "62"), "70..100"},  {Keys(kHss, 2, 0, 0, "59.5"), "35..35"},
+        {Keys(kVhm, 0, 0, 0, "8"), "40..47"},     {Keys(kVhm, 0, 0, 0, "8.1"), "45..54"},
+        {Keys(kVhm, 0, 0, 22, "20"), "70..150"},  {Keys(kVhm, 1, 0, 0, "5"), "60..80"},
+        {Keys(kVhm, 2, 0, 0, "5"), "70..90"},     {Keys(kVhm, 2, 0, 7, "20"), "50..60"},
+        {Keys(kVhm, 1, 1, 0, "2.5"), "30..50"},   {Keys(kVhm, 3, 0, 9, "16"), "100..120"},
+        {Keys(kVhm, 4, 2, 11, "14"), "350..350"}, {Keys(kVhm, 4, 0, 17, "44"), "150..300"},
+        {Keys(kVhm, 5, 0, 5, "7.8"), "25..80"},   {Keys(kVhm, 5, 0, 12, "60"), "75..80"},
+        {Keys(kVhm, 5, 0, 0, "61.5"), "none"},    {Keys(kVhm, 5, 0, 0, "62"), "none"},
+        {Keys(kVhm, 6, 0, 0, "29.7"), "25..30"},  {Keys(kVhm, 6, 0, 12, "60"), "75..80"},
+        {Keys(kVhm, 6, 0, 12, "62"), "none"},     {{kVhm, 3, 0, 10, 0}, "none"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.keys.tool) + "/" + std::to_string(c.keys.material) + "/" +

@@ -150,8 +150,7 @@ TEST_P(DrillingPageTest, FeedRangePutsTheFeedOnTheBar) {
     EXPECT_EQ(field("Edit43"), S("30.625"));
     // M = D² f kc / 8000, Pe = M n / 6685
     const double torque = TorqueDrill(2, 1940, 0.35 / 2, 5);
-    EXPECT_EQ(field("Edit42"),
-              shell.numbers.write(PowerFromTorque(torque, SpindleSpeed(5, 70))));
+    EXPECT_EQ(field("Edit42"), shell.numbers.write(PowerFromTorque(torque, SpindleSpeed(5, 70))));
 
     ASSERT_TRUE(page.userScroll("ScrollBar14", 2750));
     EXPECT_EQ(field("Edit37"), S("0.275"));
