@@ -2,7 +2,6 @@
 // the diameter.
 
 #include "drilling/drill_data.h"
-#include "drilling/drill_tables.h"
 #include "shell/number_text.h"
 
 #include <iterator>
