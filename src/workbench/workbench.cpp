@@ -1,6 +1,7 @@
 #include "workbench/workbench.h"
 
 #include "calculator/calculator_page.h"
+#include "drilling/drilling_page.h"
 #include "milling/milling_page.h"
 #include "turning/turning_page.h"
 
@@ -10,7 +11,7 @@ Pages MakePages(Shell& shell) {
     Pages pages;
     pages[0] = std::make_unique<MillingPage>(shell);
     pages[1] = std::make_unique<TurningPage>(shell);
-    pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
+    pages[2] = std::make_unique<DrillingPage>(shell);
     pages[3] = std::make_unique<PageModel>(shell, "Reiben", 107);
     pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);
     pages[5] = std::make_unique<PageModel>(shell, "Sägen", 109);

@@ -2,11 +2,14 @@
 
 #include "shell/help_topics.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zerbo::robustness {
 
 namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -74,7 +77,18 @@ bool IsOwnMessage(const MessageRecorder::Entry& entry, const NumberText& numbers
 
 void InvariantChecker::watch(const ControlSet& set, std::string name) {
     Watched w{&set, std::move(name), {}};
-    for (const Control* c : set.controls()) w.seen.push_back(Seen{c, false, {}, 0});
+    for (const Control* c : set.controls()) {
+        Seen seen{c, false, false, {}, 0};
+        // What a field shows from the start counts as shown.
+        if (c->kind() == ControlKind::Field) {
+            const std::string& text = static_cast<const Field*>(c)->text();
+            if (numbers_.tryParse(text).has_value())
+                seen.number = true;
+            else if (!text.empty())
+                seen.words = true;
+        }
+        w.seen.push_back(std::move(seen));
+    }
     sets_.push_back(std::move(w));
 }
 
@@ -95,7 +109,11 @@ void InvariantChecker::checkField(Seen& seen, const std::string& set,
     }
     if (numbers_.tryParse(text).has_value())
         seen.number = true;
-    else if (seen.number && !text.empty())
+    else if (text.empty())
+        return;
+    else if (!seen.number)
+        seen.words = true;
+    else if (!seen.words && std::any_of(text.begin(), text.end(), IsDigit))
         faults.push_back(set + "." + field.name() + " holds \"" + text +
                          "\" where a number belongs");
 }

@@ -5,9 +5,12 @@
 // Number fields. A field that belongs to the program (not editable, or
 // editable but not holding what the user typed) holds a number as soon as
 // it has once shown a text that reads as one; from then on it must read as
-// a number or be empty. Fields that only ever show words ("HSS", "P25",
-// "Emulsion") are never taken for number fields. The text a user typed
-// into an editable field stays the user's, whatever it is.
+// a number, be empty or be a word without digits (a feed "Hand"). Fields
+// that only ever show words ("HSS", "P25", "Emulsion") are never taken for
+// number fields, nor are fields that showed words before any number (an
+// information field that shows a drill type or a limit, by tool). What a
+// field shows when it is first watched counts. The text a user typed into
+// an editable field stays the user's, whatever it is.
 
 #include "shell/control_set.h"
 #include "shell/messages.h"
@@ -48,6 +51,7 @@ class InvariantChecker {
     struct Seen {
         const Control* control;
         bool number = false;     // a field that has shown a number
+        bool words = false;      // ... and one that showed words before any number
         std::string typed;       // the last text the user typed into a field
         size_t textsHash = 0;    // of the texts last scanned for "nan"/"inf"
     };

@@ -78,8 +78,15 @@ TEST_F(CheckerTest, NumberFieldsMustKeepReadingAsNumbers) {
     sheet.result.setText("-INF");
     EXPECT_EQ(faults(), 1u);
     sheet.result.setText("0");
-    // A field that never showed a number is a text field.
+    // A word without digits ("Hand" as a feed) is not a broken number.
+    sheet.result.setText("Hand");
+    EXPECT_EQ(faults(), 0u);
+    // A field that showed words before any number is a text field.
     sheet.word.setText("P25");
+    EXPECT_EQ(faults(), 0u);
+    sheet.word.setText("42");
+    EXPECT_EQ(faults(), 0u);
+    sheet.word.setText("118°");
     EXPECT_EQ(faults(), 0u);
     sheet.word.setText("NAN");
     EXPECT_EQ(faults(), 1u);
@@ -90,7 +97,7 @@ TEST_F(CheckerTest, TypedTextBelongsToTheUser) {
     sheet.input.setText("abc");
     EXPECT_EQ(faults(), 0u);
     // The program writing something else is checked again.
-    sheet.input.setText("ab");
+    sheet.input.setText("a1");
     EXPECT_EQ(faults(), 1u);
     sheet.input.setText("nan");
     EXPECT_EQ(faults(), 1u);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,12 +14,21 @@
 using namespace zerbo::ui;
 using namespace zerbo::ui::testing;
 
-// The milling and turning pages, driven through their widgets.
+// The operation pages, driven through their widgets.
 class OperationPagesTest : public QObject {
     Q_OBJECT
 
     static QString Text(QWidget* root, const char* name) {
         return Find<QLineEdit>(root, name)->text();
+    }
+
+    // Selects an item by its text as the user would pick it.
+    static void Choose(QWidget* root, const char* name, const QString& item) {
+        auto* box = Find<QComboBox>(root, name);
+        const int index = box->findText(item);
+        QVERIFY2(index >= 0, qPrintable(item));
+        box->setCurrentIndex(index);
+        emit box->activated(index);
     }
 
   private slots:
@@ -92,6 +102,61 @@ class OperationPagesTest : public QObject {
         emit operation->activated(1);
         QVERIFY(!Find<QComboBox>(&w, "ComboBox19")->isHidden());
         QVERIFY(!Find<QScrollBar>(&w, "ScrollBar16")->isHidden());
+    }
+
+    void drillingRaisesCoatedHssAndPutsFeedRangesOnTheBar() {
+        MainWindow w(',');
+        w.show();
+        ClickTab(Find<QTabBar>(&w, "TabSet"), 2);
+        QVERIFY(Find<QToolButton>(&w, "SpeedButton17")->isChecked()); // HSS
+        QCOMPARE(Text(&w, "Edit54"), QString("N"));
+        QCOMPARE(Find<QLabel>(&w, "Label151")->text(), QString("Spitzenw.:"));
+        QVERIFY(Find<QLineEdit>(&w, "Edit64")->isHidden());
+
+        // Coated HSS twist drill at 5 mm: f 0.12 and Vc 30..50 raised by 5 % and 15 %.
+        Choose(&w, "ComboBox22", "TiN-beschichtet");
+        Choose(&w, "ComboBox23", "5");
+        QVERIFY(!Find<QLineEdit>(&w, "Edit64")->isHidden());
+        QCOMPARE(Text(&w, "Edit64"), QString("5%"));
+        QCOMPARE(Text(&w, "Edit65"), QString("15%"));
+        auto* vcBar = Find<QScrollBar>(&w, "ScrollBar9");
+        QCOMPARE(vcBar->minimum(), 345);
+        QCOMPARE(vcBar->maximum(), 575);
+        QCOMPARE(vcBar->value(), 460);
+        QCOMPARE(Text(&w, "Edit38"), QString("46"));
+        QCOMPARE(Find<QLabel>(&w, "Label109")->text(), QString("34,5"));
+        QCOMPARE(Find<QLabel>(&w, "Label110")->text(), QString("57,5"));
+        QCOMPARE(Text(&w, "Edit37"), QString("0,126"));
+        QVERIFY(Find<QScrollBar>(&w, "ScrollBar14")->isHidden());
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton56"), Qt::LeftButton);
+        QCOMPARE(Text(&w, "Edit65"), QString("16%"));
+        QCOMPARE(vcBar->maximum(), 580);
+
+        // DIN 6537 "TiAIN-beschichtet" at 5 mm: the feed range 0.25-0.45 on the bar.
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton18"), Qt::LeftButton);
+        QVERIFY(Find<QLineEdit>(&w, "Edit64")->isHidden());
+        Choose(&w, "ComboBox21", "VHM-Spiralbohrer DIN 6537 kurz");
+        Choose(&w, "ComboBox23", "5");
+        auto* feedBar = Find<QScrollBar>(&w, "ScrollBar14");
+        QVERIFY(!feedBar->isHidden());
+        QCOMPARE(feedBar->minimum(), 2500);
+        QCOMPARE(feedBar->maximum(), 4500);
+        QCOMPARE(feedBar->value(), 3500);
+        QCOMPARE(Text(&w, "Edit37"), QString("0,35"));
+        QCOMPARE(Find<QLabel>(&w, "Label155")->text(), QString("0,25"));
+        QCOMPARE(Text(&w, "Edit55"), QString("2"));
+        const QString vf = Text(&w, "Edit40");
+        feedBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(Text(&w, "Edit37"), QString("0,36"));
+        QVERIFY(Text(&w, "Edit40") != vf);
+
+        // "TiN-beschichtet" at 20 mm has no feed: an empty field and zero results.
+        Choose(&w, "ComboBox22", "TiN-beschichtet");
+        Choose(&w, "ComboBox23", "20");
+        QCOMPARE(Text(&w, "Edit37"), QString());
+        QVERIFY(feedBar->isHidden());
+        QCOMPARE(Text(&w, "Edit40"), QString("0"));
+        QCOMPARE(Text(&w, "Edit42"), QString("0"));
     }
 };
 

@@ -1,0 +1,507 @@
+#include "drilling/drilling_page.h"
+
+#include "materials/force_table.h"
+#include "shell/formulas.h"
+#include "shell/rounding.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace zerbo {
+
+namespace {
+
+using LD = long double;
+
+constexpr int kFeedPercentLimit = 10;
+constexpr int kSpeedPercentLimit = 30;
+
+void Show(std::initializer_list<Control*> controls, bool visible) {
+    for (Control* c : controls)
+        c->visible = visible;
+}
+
+template <class Items> std::vector<std::string> Texts(const Items& items) {
+    std::vector<std::string> texts;
+    for (const auto& item : items)
+        texts.emplace_back(item);
+    return texts;
+}
+
+} // namespace
+
+DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
+    hssBtn.caption = "HSS";
+    carbideBtn.caption = "VHM/WP";
+    cuttingMaterialGroup.add(hssBtn);
+    cuttingMaterialGroup.add(carbideBtn);
+
+    toolCaption.caption = "Werkzeugtyp:";
+    coatingCaption.caption = "Schneidstoff bzw. Beschichtung:";
+    diameterCaption.caption = "Durchmesser:";
+    materialCaption.caption = "Zu bohrender Werkstoff:";
+    edgesCaption.caption = "Schneiden:";
+    speedUnit.caption = "m/min.";
+    speedMinCaption.caption = "min.";
+    speedMaxCaption.caption = "max.";
+    feedUnit.caption = "mm/U";
+    feedMinCaption.caption = "min.";
+    feedMaxCaption.caption = "max";
+    coolantCaption.caption = "Kühl- bzw. Schmiermittel:";
+    feedPercent.setText("5%");
+    speedPercent.setText("15%");
+    Show({&feedPercent, &speedPercent, &feedPercentDown, &feedPercentUp, &speedPercentDown,
+          &speedPercentUp},
+         false);
+    feedBar.smallStep = 10;
+    feedBar.largeStep = 100;
+
+    add(hssBtn);
+    add(carbideBtn);
+    for (List* l : {&toolList, &coatingList, &diameterList, &materialList})
+        add(*l);
+    for (Label* l : {&toolCaption, &coatingCaption, &diameterCaption, &materialCaption})
+        add(*l);
+    for (Field* f : {&edges, &info1, &info2})
+        add(*f);
+    for (Label* l : {&edgesCaption, &info1Caption, &info2Caption})
+        add(*l);
+    add(speedBar);
+    add(cuttingSpeed);
+    for (Label* l : {&speedUnit, &speedMinCaption, &speedMaxCaption, &speedMin, &speedMax})
+        add(*l);
+    add(feedBar);
+    add(feed);
+    for (Label* l : {&feedUnit, &feedMinCaption, &feedMaxCaption, &feedMin, &feedMax})
+        add(*l);
+    add(feedPercent);
+    add(feedPercentDown);
+    add(feedPercentUp);
+    add(speedPercent);
+    add(speedPercentDown);
+    add(speedPercentUp);
+    for (Field* f : {&spindleSpeed, &feedRate, &kc, &power, &removalRate})
+        add(*f);
+    add(coolant);
+    add(coolantCaption);
+
+    hssBtn.onClick = [this] { CuttingMaterialClick(); };
+    carbideBtn.onClick = [this] { CuttingMaterialClick(); };
+    toolList.onChange = [this] { ComboBox21Change(); };
+    coatingList.onChange = [this] { ComboBox22Change(); };
+    materialList.onChange = [this] { ComboBox25Change(); };
+    diameterList.onChange = [this] { ComboBox23Change(); };
+    speedBar.onChange = [this] { ScrollBar9Scroll(); };
+    feedBar.onChange = [this] { ScrollBar14Scroll(); };
+    feedPercentDown.onClick = [this] { PercentClick(feedPercent, -1, kFeedPercentLimit, true); };
+    feedPercentUp.onClick = [this] { PercentClick(feedPercent, +1, kFeedPercentLimit, true); };
+    speedPercentDown.onClick = [this] {
+        PercentClick(speedPercent, -1, kSpeedPercentLimit, false);
+    };
+    speedPercentUp.onClick = [this] { PercentClick(speedPercent, +1, kSpeedPercentLimit, false); };
+}
+
+DrillKeys DrillingPage::keys() const {
+    return {hss() ? DrillGroup::Hss : DrillGroup::Carbide, toolList.index(), coatingList.index(),
+            materialList.index(), diameterList.index()};
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and hints
+
+void DrillingPage::startUp() {
+    materialListByCoating_ = false;
+    toolList.select(0);
+    coatingList.select(0);
+    diameterList.select(0);
+    hssBtn.setDown(true);
+    CuttingMaterialClick();
+}
+
+void DrillingPage::assignHints() {
+    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
+    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
+    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
+    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
+    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Umdrehung";
+    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
+    edges.hint = "Bohrerschneidenzahl";
+    feedPercent.hint = "Erhöhung der Vorschubgeschwindigkeit in %";
+    speedPercent.hint = "Erhöhung der Schnittgeschwindigkeit in %";
+    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    carbideBtn.hint = "Vollhartmetall/Wendeplatte";
+    feedPercentDown.hint = "Vorschub in 1%-Schritten reduzieren";
+    feedPercentUp.hint = "Vorschub in 1%-Schritten erhöhen";
+    speedPercentDown.hint = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
+    speedPercentUp.hint = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
+    coolant.hint = "Werkstoffsortenfenster";
+    toolList.hint = "Werkzeugtyp";
+    coatingList.hint = "Schneidstoff bzw. Beschichtung";
+    diameterList.hint = "Bohrerdurchmesser";
+    materialList.hint = "Zu bohrender Werkstoff";
+    feedBar.hint = "Vorschubschieber";
+    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+
+    // The information fields follow the tool; other tools keep the hints.
+    const int tool = toolList.index();
+    if (hss()) {
+        if (tool == kHssTwistDrill) {
+            info1.hint = "Bohrertyp";
+            info2.hint = "Bohrerspitzenwinkel";
+        } else if (tool == kHssBoringTool || tool == kHssShellBoringTool) {
+            info2.hint = "mindest-Vorbohrdurchmesser";
+        }
+        return;
+    }
+    switch (tool) {
+    case kCarbideTwistDrill:
+        info1.hint = "Hartmetallsorte";
+        break;
+    case kInsertDrill:
+        info1.hint = "max. Bohrtiefe";
+        info2.hint = "max. Verstellweg zur Bohrdurchmesser-Vergrößerung";
+        break;
+    case kCarbideBoringTool:
+    case kCarbideShellBoringTool:
+        info2.hint = "mindest-Vorbohrdurchmesser";
+        break;
+    default:
+        break;
+    }
+}
+
+void DrillingPage::refreshHints() {
+    if (shell().hooks.assignHints)
+        shell().hooks.assignHints();
+    else
+        assignHints();
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void DrillingPage::CuttingMaterialClick() {
+    FillToolList();
+    FillDrillCoatings();
+    FillMaterialList();
+    ShowPercentButtons();
+    ShowToolInfo();
+    FillDiameterList();
+    LookUpDrillFeed();
+    LookUpDrillSpeed();
+    refreshHints();
+}
+
+void DrillingPage::ComboBox21Change() {
+    FillDrillCoatings();
+    FillMaterialList();
+    ShowPercentButtons();
+    ApplyMaterialData();
+    FillDiameterList();
+    ShowToolInfo();
+    lookUpFeedAndSpeed();
+    refreshHints();
+}
+
+void DrillingPage::ComboBox22Change() {
+    const int tool = toolList.index();
+    if (tool == 1 || tool == 2) {
+        FillMaterialList();
+        materialListByCoating_ = true;
+    } else if (materialListByCoating_) {
+        FillMaterialList();
+        materialListByCoating_ = false;
+    }
+    ShowPercentButtons();
+    ApplyMaterialData();
+    lookUpFeedAndSpeed();
+    refreshHints();
+}
+
+void DrillingPage::ComboBox25Change() {
+    ApplyMaterialData();
+    ShowToolInfo();
+    lookUpFeedAndSpeed();
+}
+
+void DrillingPage::ComboBox23Change() {
+    ShowToolInfo();
+    lookUpFeedAndSpeed();
+}
+
+void DrillingPage::ScrollBar9Scroll() {
+    const int position = speedBar.position();
+    if (coatedHss())
+        cuttingSpeed.setText(text(LD(position) / 10));
+    else
+        cuttingSpeed.setText(WriteWhole(position));
+    recomputeResults();
+}
+
+void DrillingPage::ScrollBar14Scroll() {
+    feed.setText(text(LD(feedBar.position()) / 10000));
+    recomputeResults();
+}
+
+void DrillingPage::PercentClick(Field& field, int step, int limit, bool feedStep) {
+    const int current = RoundHalfEven(percent(field));
+    const int next = current + step;
+    if (next < 0 || next > limit) return;
+    field.setText(WriteWhole(next) + "%");
+    if (feedStep)
+        SetDrillFeedBar();
+    else
+        SetDrillSpeedBar();
+    recomputeResults();
+}
+
+// ---------------------------------------------------------------------------
+// Lists and information
+
+void DrillingPage::FillToolList() {
+    toolList.fill(Texts(DrillTools(keys().group)));
+}
+
+void DrillingPage::FillDrillCoatings() {
+    const DrillKeys k = keys();
+    coatingList.fill(Texts(DrillCoatings(k.group, k.tool)));
+}
+
+void DrillingPage::FillMaterialList() {
+    const DrillKeys k = keys();
+    std::vector<std::string> items;
+    for (const DrillMaterial& m : DrillMaterials(k.group, k.tool, k.coating))
+        items.emplace_back(m.item);
+    materialList.fill(std::move(items));
+    ApplyMaterialData();
+}
+
+void DrillingPage::FillDiameterList() {
+    const DrillKeys k = keys();
+    diameterList.fill(Texts(DrillDiameters(k.group, k.tool)));
+    ApplyMaterialData();
+}
+
+void DrillingPage::ApplyMaterialData() {
+    coolant.lines.clear();
+    coolant.visible = false;
+    const DrillMaterial* m = FindDrillMaterial(keys());
+    if (m == nullptr) return;
+    gradeExponent_ = MaterialExponent(m->gradeRow);
+    gradeBaseForce_ = MaterialBaseForce(m->gradeRow);
+    coolant.lines = CoolantLines(*m);
+    coolant.visible = true;
+    kc.setText(WriteWhole(gradeBaseForce_));
+}
+
+void DrillingPage::ShowToolInfo() {
+    const DrillKeys k = keys();
+    const DrillMaterial* m = FindDrillMaterial(k);
+    auto showInfo1 = [&](const char* caption, std::optional<std::string_view> value) {
+        Show({&info1Caption, &info1}, true);
+        info1Caption.caption = caption;
+        if (value) info1.setText(std::string(*value));
+    };
+    auto showInfo2 = [&](const char* caption, std::optional<std::string_view> value) {
+        Show({&info2Caption, &info2}, true);
+        info2Caption.caption = caption;
+        if (value) info2.setText(std::string(*value));
+    };
+    auto material = [&](std::string_view DrillMaterial::*part) -> std::optional<std::string_view> {
+        if (m == nullptr) return std::nullopt;
+        return m->*part;
+    };
+
+    const int tool = k.tool;
+    const bool boring = hss() ? tool == kHssBoringTool : tool == kCarbideBoringTool;
+    const bool shellBoring = hss() ? tool == kHssShellBoringTool : tool == kCarbideShellBoringTool;
+    if (boring || shellBoring) {
+        edges.setText(boring ? "3" : "4");
+        Show({&info1Caption, &info1}, false);
+        showInfo2("min.Vorb.:", MinimumPreDrill(k));
+        return;
+    }
+    if (hss()) {
+        if (tool != kHssTwistDrill) return;
+        edges.setText("2");
+        showInfo1("Typ", material(&DrillMaterial::type));
+        showInfo2("Spitzenw.:", material(&DrillMaterial::pointAngle));
+        return;
+    }
+    switch (tool) {
+    case kCarbideTwistDrill:
+        edges.setText("2");
+        showInfo1("HM-Sorte", material(&DrillMaterial::type));
+        Show({&info2Caption, &info2}, false);
+        break;
+    case kDin6537Short:
+    case kDin6537Long:
+    case kThreeFluteDrill:
+        // DIN 6537 drills are two-flute twist drills.
+        edges.setText(tool == kThreeFluteDrill ? "3" : "2");
+        Show({&info1Caption, &info1, &info2Caption, &info2}, false);
+        break;
+    case kInsertDrill: {
+        edges.setText("2");
+        const std::optional<InsertLimit> limit = InsertDrillLimit(k);
+        showInfo1("max. N", limit ? std::optional(limit->maxDepth) : std::nullopt);
+        showInfo2("   max. V", limit ? std::optional(limit->maxOffset) : std::nullopt);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void DrillingPage::ShowPercentButtons() {
+    const bool show = coatedHss();
+    Show({&feedPercent, &speedPercent, &feedPercentDown, &feedPercentUp, &speedPercentDown,
+          &speedPercentUp},
+         show);
+    if (!show) return;
+    feedPercent.setText("5%");
+    speedPercent.setText("15%");
+}
+
+// ---------------------------------------------------------------------------
+// Feed and speed
+
+void DrillingPage::showFeedRange(bool visible) {
+    Show({&feedBar, &feedMinCaption, &feedMaxCaption, &feedMin, &feedMax}, visible);
+}
+
+void DrillingPage::LookUpDrillFeed() {
+    if (const auto text = LookUpDrillFeedText(keys())) feedText_ = std::string(*text);
+
+    if (feedText_.empty()) {
+        // No recommendation: nothing to put on the bar or to compute with.
+        showFeedRange(false);
+        feed.setText("");
+        return;
+    }
+    const std::size_t dash = feedText_.find('-');
+    if (dash != std::string::npos) {
+        feedMin_ = shell().numbers.parse(feedText_.substr(0, dash));
+        feedMax_ = shell().numbers.parse(feedText_.substr(dash + 1));
+        showFeedRange(true);
+        feedMin.caption = TruncateDecimals(text(feedMin_), 2);
+        feedMax.caption = TruncateDecimals(text(feedMax_), 2);
+        SetDrillFeedBar();
+        return;
+    }
+    if (feedText_ != "Hand") {
+        feedMin_ = shell().numbers.parse(feedText_);
+        feedMax_ = feedMin_;
+    }
+    showFeedRange(false);
+    feed.setText(feedText_);
+}
+
+void DrillingPage::SetDrillFeedBar() {
+    if (!hss()) {
+        const std::int32_t low = RoundHalfEven(LD(feedMin_) * 10000);
+        const std::int32_t high = RoundHalfEven(LD(feedMax_) * 10000);
+        feedBar.setup(low, high, low);
+        feedBar.setPosition(feedBar.middle());
+        feed.setText(text(LD(feedBar.position()) / 10000));
+        feedMin.caption = TruncateDecimals(text(feedMin_), 2);
+        feedMax.caption = TruncateDecimals(text(feedMax_), 2);
+        return;
+    }
+    if (!coatedHss()) return;
+    const double p = percent(feedPercent);
+    const double f1 = AdjustByPercent("+", p, feedMin_);
+    const double f2 = AdjustByPercent("+", p, feedMax_);
+    if (feedText_ != "Hand" && !feedText_.empty()) feed.setText(text(f1 + (LD(f2) - f1) / 2));
+    feedMin.caption = TruncateDecimals(text(f1), 1);
+    feedMax.caption = TruncateDecimals(text(f2), 1);
+}
+
+void DrillingPage::LookUpDrillSpeed() {
+    auto& s = shell().state;
+    if (const auto range = LookUpDrillSpeedRange(keys())) {
+        speedMin_ = range->min;
+        speedMax_ = range->max;
+        s.vcMin = range->min;
+        s.vcMax = range->max;
+    }
+    speedMin.caption = WriteWhole(speedMin_);
+    speedMax.caption = WriteWhole(speedMax_);
+    SetDrillSpeedBar();
+    recomputeResults();
+}
+
+void DrillingPage::SetDrillSpeedBar() {
+    speedBar.smallStep = 1;
+    speedBar.largeStep = 10;
+    if (!coatedHss()) {
+        speedBar.setup(speedMin_, speedMax_, speedMin_);
+        speedBar.setPosition(speedBar.middle());
+        cuttingSpeed.setText(WriteWhole(speedBar.position()));
+        speedMin.caption = WriteWhole(speedMin_);
+        speedMax.caption = WriteWhole(speedMax_);
+        return;
+    }
+    const double p = percent(speedPercent);
+    const double vc1 = AdjustByPercent("+", p, speedMin_);
+    const double vc2 = AdjustByPercent("+", p, speedMax_);
+    const LD middle = (vc1 + (LD(vc2) - vc1) / 2) * 10;
+    speedBar.setup(RoundHalfEven(LD(vc1) * 10), RoundHalfEven(LD(vc2) * 10), RoundHalfEven(middle));
+    cuttingSpeed.setText(text(middle / 10));
+    speedMin.caption = TruncateDecimals(text(vc1), 1);
+    speedMax.caption = TruncateDecimals(text(vc2), 1);
+}
+
+void DrillingPage::lookUpFeedAndSpeed() {
+    LookUpDrillFeed();
+    if (coatedHss()) SetDrillFeedBar();
+    LookUpDrillSpeed();
+}
+
+// ---------------------------------------------------------------------------
+// Results
+
+double DrillingPage::diameterValue() const {
+    return shell().numbers.parseOr(TextBefore(diameterList.text(), " "), 0);
+}
+
+double DrillingPage::feedValue() const {
+    if (feed.text() == "Hand") return 0;
+    return numOr(feed, 0);
+}
+
+double DrillingPage::percent(const Field& field) const {
+    return shell().numbers.parseOr(TextBefore(field.text(), "%"), 0);
+}
+
+void DrillingPage::RecomputeDrillSpeed() {
+    spindleSpeed.setText(text(SpindleSpeed(diameterValue(), numOr(cuttingSpeed, 0))));
+}
+
+void DrillingPage::RecomputeFeedRate() {
+    const double n = SpindleSpeed(diameterValue(), numOr(cuttingSpeed, 0));
+    feedRate.setText(text(Product2(feedValue(), n)));
+}
+
+void DrillingPage::RecomputeDrillRemoval() {
+    removalRate.setText(text(LD(diameterValue()) / 4 * feedValue() * numOr(cuttingSpeed, 0)));
+}
+
+void DrillingPage::RecomputeDrillPower() {
+    const double f = feedValue();
+    const double z = std::clamp(numOr(edges, 1), 1.0, 255.0);
+    const double kcValue = numOr(kc, 0);
+    const double torque =
+        TorqueDrill(static_cast<std::uint8_t>(z), kcValue, f / z, diameterValue());
+    power.setText(text(PowerFromTorque(torque, numOr(spindleSpeed, 0))));
+}
+
+void DrillingPage::recomputeResults() {
+    RecomputeDrillSpeed();
+    RecomputeFeedRate();
+    RecomputeDrillRemoval();
+    RecomputeDrillPower();
+}
+
+} // namespace zerbo

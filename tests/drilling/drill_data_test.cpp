@@ -1,0 +1,275 @@
+#include "drilling/drill_data.h"
+#include "materials/force_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+using namespace zerbo;
+
+namespace {
+
+constexpr auto kHss = DrillGroup::Hss;
+constexpr auto kVhm = DrillGroup::Carbide;
+
+// Keys with the diameter given as its list item (its first occurrence).
+DrillKeys Keys(DrillGroup group, int tool, int coating, int material, std::string_view d) {
+    const auto list = DrillDiameters(group, tool);
+    const auto it = std::find(list.begin(), list.end(), d);
+    EXPECT_NE(it, list.end()) << d;
+    return {group, tool, coating, material, static_cast<int>(it - list.begin())};
+}
+
+std::string Feed(const DrillKeys& k) {
+    const auto f = LookUpDrillFeedText(k);
+    return f ? "[" + std::string(*f) + "]" : "none";
+}
+
+std::string Speed(const DrillKeys& k) {
+    const auto s = LookUpDrillSpeedRange(k);
+    return s ? std::to_string(s->min) + ".." + std::to_string(s->max) : "none";
+}
+
+TEST(DrillData, DiameterListsHaveTheirCountsAndEnds) {
+    struct Case {
+        DrillGroup group;
+        int tool;
+        std::size_t count;
+        std::string_view first, last;
+    };
+    const Case cases[] = {
+        {kHss, kHssTwistDrill, 232, "0.2", "75"},
+        {kHss, kHssBoringTool, 64, "7.8", "40"},
+        {kHss, kHssShellBoringTool, 45, "29.7", "62"},
+        {kVhm, kCarbideTwistDrill, 108, "1", "20"},
+        {kVhm, kDin6537Short, 108, "1", "20"},
+        {kVhm, kDin6537Long, 108, "1", "20"},
+        {kVhm, kThreeFluteDrill, 36, "3", "16"},
+        {kVhm, kInsertDrill, 36, "14", "44"},
+        {kVhm, kCarbideBoringTool, 88, "7.8", "62"},
+        {kVhm, kCarbideShellBoringTool, 45, "29.7", "62"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tool);
+        const auto list = DrillDiameters(c.group, c.tool);
+        ASSERT_EQ(list.size(), c.count);
+        EXPECT_EQ(list.front(), c.first);
+        EXPECT_EQ(list.back(), c.last);
+    }
+    // 3.3 twice, around 3.25
+    const auto twist = DrillDiameters(kHss, kHssTwistDrill);
+    EXPECT_EQ(twist[48], "3.3");
+    EXPECT_EQ(twist[49], "3.25");
+    EXPECT_EQ(twist[50], "3.3");
+    EXPECT_TRUE(DrillDiameters(kVhm, 7).empty());
+    EXPECT_TRUE(DrillDiameters(kHss, -1).empty());
+}
+
+TEST(DrillData, ToolAndCoatingLists) {
+    EXPECT_EQ(DrillTools(kHss).size(), 3u);
+    ASSERT_EQ(DrillTools(kVhm).size(), 7u);
+    EXPECT_EQ(DrillTools(kVhm)[1], "VHM-Spiralbohrer DIN 6537 kurz");
+    EXPECT_EQ(DrillTools(kVhm)[6], "Aufsteck-Aufbohrer");
+    EXPECT_EQ(DrillCoatings(kHss, 2)[1], "TiN-beschichtet");
+    EXPECT_EQ(DrillCoatings(kVhm, 1)[0], "TiAIN-beschichtet");
+    EXPECT_EQ(DrillCoatings(kVhm, 4).size(), 3u);
+    EXPECT_EQ(DrillCoatings(kVhm, 4)[2], "TiC-beschichtet");
+    for (int tool : {0, 3, 5, 6}) {
+        ASSERT_EQ(DrillCoatings(kVhm, tool).size(), 1u);
+        EXPECT_EQ(DrillCoatings(kVhm, tool)[0], "HM unbeschichtet");
+    }
+}
+
+TEST(DrillData, MaterialListsAndTheirData) {
+    struct Case {
+        DrillGroup group;
+        int tool, coating;
+        std::size_t count;
+        int material;
+        std::string_view item;
+        int gradeRow;
+        std::size_t coolantLines;
+        std::string_view firstCoolant, type, angle;
+    };
+    const Case cases[] = {
+        {kHss, 0, 0, 40, 0, " Autom.Stahl bis 500 N/mm2", 1, 1, "Bohrölemulsion", "N", "118°"},
+        {kHss, 0, 1, 40, 11, " Mangan-Hartstahl über 10% Mn", 0, 2, "Trocken", "Spezial", "130°"},
+        {kHss, 0, 0, 40, 31, " Zink, Zink-Leg.", 0, 1, "Bohrölemulsion", "", ""},
+        {kHss, 0, 0, 40, 39, " HARDOX 500", 0, 1, "Bohrölemulsion", "Spezial", "130°"},
+        {kHss, 1, 0, 17, 0, " Stahl bis 500 N/mm2", 1, 17, "Flußstahl:", "", ""},
+        {kHss, 2, 1, 17, 13, " Leichtmetalle", 0, 7, "Alu zäh:", "", ""},
+        {kHss, 2, 0, 17, 16, " Kunststoffe weich", 0, 3, "Trocken", "", ""},
+        {kVhm, 0, 0, 23, 0, " Baust.,Vergütungs-,Einsatz-,Autom-,Nietrirst. bis 1400 N/mm2", 3, 2,
+         "Bohrölemulsion", "P40", ""},
+        {kVhm, 0, 0, 23, 22, " Glasfaserverstärkte Epoxydharze", 0, 1, "Trocken", "K10", ""},
+        {kVhm, 1, 0, 8, 7, " Hartguß bis 350-450 HB", 8, 1, "Trocken", "", ""},
+        {kVhm, 2, 1, 1, 0, " Rost- und Säurebest. Stähle", 1, 1, "Bohrölemulsion", "", ""},
+        {kVhm, 3, 0, 10, 9, " Messing kurzspanend", 0, 2, "Trocken", "", ""},
+        {kVhm, 4, 2, 18, 16, " Exote", 14, 0, "", "", ""},
+        {kVhm, 5, 0, 13, 2, " Stahl 1000-1200 N/mm2", 0, 17, "Flußstahl:", "", ""},
+        {kVhm, 6, 0, 13, 12, " Kunststoffe", 0, 3, "Trocken", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.item));
+        EXPECT_EQ(DrillMaterials(c.group, c.tool, c.coating).size(), c.count);
+        const DrillMaterial* m = FindDrillMaterial({c.group, c.tool, c.coating, c.material, 0});
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->item, c.item);
+        EXPECT_EQ(m->gradeRow, c.gradeRow);
+        const auto lines = CoolantLines(*m);
+        ASSERT_EQ(lines.size(), c.coolantLines);
+        if (!lines.empty()) {
+            EXPECT_EQ(lines.front(), c.firstCoolant);
+        }
+        EXPECT_EQ(m->type, c.type);
+        EXPECT_EQ(m->pointAngle, c.angle);
+    }
+    const auto general = CoolantLines(*FindDrillMaterial({kVhm, 5, 0, 0, 0}));
+    EXPECT_EQ(general[3], "---------------------");
+    EXPECT_EQ(general.back(), "Terpentinöl");
+    // the grade rows name kc1.1 values of the force table
+    EXPECT_EQ(MaterialBaseForce(FindDrillMaterial({kVhm, 4, 0, 16, 0})->gradeRow), 1975);
+    EXPECT_EQ(MaterialBaseForce(FindDrillMaterial({kHss, 0, 0, 6, 0})->gradeRow), 1755);
+    // a position outside the list, or a coating the DIN 6537 tools do not have
+    EXPECT_EQ(FindDrillMaterial({kHss, 0, 0, 40, 0}), nullptr);
+    EXPECT_EQ(FindDrillMaterial({kHss, 0, 0, -1, 0}), nullptr);
+    EXPECT_EQ(FindDrillMaterial({kVhm, 1, 2, 0, 0}), nullptr);
+}
+
+TEST(DrillData, PreDrillAndInsertLimits) {
+    struct Case {
+        DrillGroup group;
+        int tool;
+        std::string_view d;
+        std::string_view expected; // "keep": no entry
+    };
+    const Case cases[] = {
+        {kHss, 1, "7.8", "5.6"},   {kHss, 1, "8", "5.6"},   {kHss, 1, "25.7", "17.3"},
+        {kHss, 1, "40", "27"},     {kVhm, 5, "36", "25.5"}, {kVhm, 5, "42", "28"},
+        {kVhm, 5, "43.6", "keep"}, {kVhm, 5, "62", "keep"}, {kHss, 2, "29.7", "26"},
+        {kHss, 2, "36", "31"},     {kVhm, 6, "61.5", "53"}, {kVhm, 6, "62", "55"},
+        {kHss, 0, "10", "keep"},   {kVhm, 0, "10", "keep"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.d));
+        const auto text = MinimumPreDrill(Keys(c.group, c.tool, 0, 0, c.d));
+        EXPECT_EQ(text ? std::string(*text) : "keep", c.expected);
+    }
+    const auto first = InsertDrillLimit(Keys(kVhm, 4, 0, 0, "14"));
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->maxDepth, "42");
+    EXPECT_EQ(first->maxOffset, "0.5");
+    const auto mid = InsertDrillLimit(Keys(kVhm, 4, 1, 0, "28.5"));
+    ASSERT_TRUE(mid);
+    EXPECT_EQ(mid->maxDepth, "84");
+    EXPECT_EQ(mid->maxOffset, "1.5");
+    const auto last = InsertDrillLimit(Keys(kVhm, 4, 2, 0, "44"));
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->maxDepth, "132");
+    EXPECT_EQ(last->maxOffset, "0.5");
+    EXPECT_FALSE(InsertDrillLimit({kVhm, 4, 0, 0, 36}));
+    EXPECT_FALSE(InsertDrillLimit(Keys(kVhm, 3, 0, 0, "14")));
+}
+
+TEST(DrillData, FeedCells) {
+    struct Case {
+        DrillKeys keys;
+        std::string expected;
+    };
+    const Case cases[] = {
+        // HSS twist drills: first and last rows and columns, both coatings
+        {Keys(kHss, 0, 0, 0, "0.2"), "[0.05]"},
+        {Keys(kHss, 0, 0, 0, "5"), "[0.12]"},
+        {Keys(kHss, 0, 1, 0, "5"), "[0.12]"},
+        {Keys(kHss, 0, 0, 0, "75"), "[0.5]"},
+        {Keys(kHss, 0, 0, 0, "25"), "[0.40]"},
+        {Keys(kHss, 0, 0, 5, "6"), "[0.08]"},
+        {Keys(kHss, 0, 0, 5, "6.1"), "[0.065]"},
+        {Keys(kHss, 0, 0, 20, "3.25"), "[0.12]"},
+        {Keys(kHss, 0, 1, 37, "0.2"), "[Hand]"},
+        {Keys(kHss, 0, 0, 37, "75"), "[Hand]"},
+        {Keys(kHss, 0, 0, 39, "0.2"), "[0.01]"},
+        {Keys(kHss, 0, 0, 39, "75"), "[0.5]"},
+        // HSS boring tools
+        {Keys(kHss, 1, 0, 0, "7.8"), "[0.07]"},
+        {Keys(kHss, 1, 1, 16, "40"), "[0.15]"},
+        {Keys(kHss, 1, 0, 11, "30.6"), "[0.15]"},
+        {Keys(kHss, 2, 0, 0, "29.7"), "[0.12]"},
+        {Keys(kHss, 2, 1, 0, "62"), "[0.14]"},
+        {Keys(kHss, 2, 0, 16, "62"), "[0.15]"},
+        // carbide twist drills, with the rising epoxy feed up to 3 mm
+        {Keys(kVhm, 0, 0, 0, "1"), "[0.02]"},
+        {Keys(kVhm, 0, 0, 0, "20"), "[0.14]"},
+        {Keys(kVhm, 0, 0, 10, "10"), "[0.057]"},
+        {Keys(kVhm, 0, 0, 10, "10.2"), "[0.05]"},
+        {Keys(kVhm, 0, 0, 8, "9.5"), "[0.0457]"},
+        {Keys(kVhm, 0, 0, 22, "1"), "[0.1]"},
+        {Keys(kVhm, 0, 0, 22, "2.9"), "[0.198]"},
+        {Keys(kVhm, 0, 0, 22, "3"), "[0.2]"},
+        {Keys(kVhm, 0, 0, 22, "3.1"), "[0.2]"},
+        {Keys(kVhm, 0, 0, 21, "2.9"), "[0.03]"},
+        {Keys(kVhm, 0, 0, 22, "20"), "[0.2]"},
+        // DIN 6537: ranges; TiN has no recommendation up to 2.9 and at 20
+        {Keys(kVhm, 1, 0, 0, "5"), "[0.25-0.45]"},
+        {Keys(kVhm, 2, 0, 0, "5"), "[0.25-0.45]"},
+        {Keys(kVhm, 1, 0, 0, "1"), "[0.05]"},
+        {Keys(kVhm, 2, 0, 7, "18"), "[0.21-0.27]"},
+        {Keys(kVhm, 1, 0, 7, "20"), "[0.05]"},
+        {Keys(kVhm, 1, 1, 0, "2.5"), "[]"},
+        {Keys(kVhm, 2, 1, 0, "20"), "[]"},
+        {Keys(kVhm, 2, 1, 0, "3"), "[0.06-0.12]"},
+        {Keys(kVhm, 1, 1, 0, "18"), "[0.2-0.3]"},
+        // three flutes, insert drills (every coating), boring tools
+        {Keys(kVhm, 3, 0, 0, "3"), "[0.06-0.1]"},
+        {Keys(kVhm, 3, 0, 9, "16"), "[0.25-0.3]"},
+        {Keys(kVhm, 4, 0, 0, "14"), "[0.08]"},
+        {Keys(kVhm, 4, 2, 17, "44"), "[0.16]"},
+        {Keys(kVhm, 4, 1, 16, "30"), "[0.08]"},
+        {Keys(kVhm, 5, 0, 0, "7.8"), "[0.1]"},
+        {Keys(kVhm, 5, 0, 12, "62"), "[0.26]"},
+        {Keys(kVhm, 6, 0, 0, "29.7"), "[0.14]"},
+        {Keys(kVhm, 6, 0, 12, "62"), "[0.26]"},
+        // no table for the keys
+        {Keys(kVhm, 0, 1, 0, "5"), "none"},
+        {Keys(kVhm, 5, 1, 0, "10"), "none"},
+        {{kHss, 0, 0, 40, 0}, "none"},
+        {{kHss, 0, 0, 0, 232}, "none"},
+        {{kHss, 0, 0, 0, -1}, "none"},
+        {{kVhm, 7, 0, 0, 0}, "none"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.keys.tool) + "/" + std::to_string(c.keys.material) + "/" +
+                     std::to_string(c.keys.diameter));
+        EXPECT_EQ(Feed(c.keys), c.expected);
+    }
+}
+
+TEST(DrillData, SpeedCells) {
+    struct Case {
+        DrillKeys keys;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {Keys(kHss, 0, 0, 0, "5"), "30..50"},     {Keys(kHss, 0, 1, 0, "75"), "30..50"},
+        {Keys(kHss, 0, 0, 37, "0.2"), "3..6"},    {Keys(kHss, 0, 0, 39, "75"), "4..6"},
+        {Keys(kHss, 1, 0, 6, "15.75"), "28..28"}, {Keys(kHss, 1, 0, 16, "40"), "20..40"},
+        {Keys(kHss, 2, 0, 13, "62"), "70..100"},  {Keys(kHss, 2, 0, 0, "59.5"), "35..35"},
+        {Keys(kVhm, 0, 0, 0, "8"), "40..47"},     {Keys(kVhm, 0, 0, 0, "8.1"), "45..54"},
+        {Keys(kVhm, 0, 0, 22, "20"), "70..150"},  {Keys(kVhm, 1, 0, 0, "5"), "60..80"},
+        {Keys(kVhm, 2, 0, 0, "5"), "70..90"},     {Keys(kVhm, 2, 0, 7, "20"), "50..60"},
+        {Keys(kVhm, 1, 1, 0, "2.5"), "30..50"},   {Keys(kVhm, 3, 0, 9, "16"), "100..120"},
+        {Keys(kVhm, 4, 2, 11, "14"), "350..350"}, {Keys(kVhm, 4, 0, 17, "44"), "150..300"},
+        {Keys(kVhm, 5, 0, 5, "7.8"), "25..80"},   {Keys(kVhm, 5, 0, 12, "60"), "75..80"},
+        {Keys(kVhm, 5, 0, 0, "61.5"), "none"},    {Keys(kVhm, 5, 0, 0, "62"), "none"},
+        {Keys(kVhm, 6, 0, 0, "29.7"), "25..30"},  {Keys(kVhm, 6, 0, 12, "60"), "75..80"},
+        {Keys(kVhm, 6, 0, 12, "62"), "none"},     {{kVhm, 3, 0, 10, 0}, "none"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.keys.tool) + "/" + std::to_string(c.keys.material) + "/" +
+                     std::to_string(c.keys.diameter));
+        EXPECT_EQ(Speed(c.keys), c.expected);
+    }
+}
+
+} // namespace
