@@ -10,6 +10,8 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeMillingPage(parent);
     case 1:
         return MakeTurningPage(parent);
+    case 4:
+        return MakeCountersinkingPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:
