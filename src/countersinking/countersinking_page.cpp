@@ -1,6 +1,5 @@
 #include "countersinking/countersinking_page.h"
 
-#include "countersinking/countersink_data.h"
 #include "materials/force_table.h"
 #include "shell/formulas.h"
 #include "shell/rounding.h"
@@ -211,9 +210,7 @@ void CountersinkingPage::FillSizes() {
 }
 
 void CountersinkingPage::SetEdges() {
-    const int type = toolType.index();
-    if (type < 0 || type >= static_cast<int>(CountersinkTypes.size())) return;
-    edges.fill({WriteWhole(CountersinkTypes[static_cast<size_t>(type)].edges)});
+    if (const CountersinkType* type = typeRow()) edges.fill({WriteWhole(type->edges)});
 }
 
 void CountersinkingPage::FillCoatings() {
@@ -242,17 +239,14 @@ void CountersinkingPage::FillPilots() {
 }
 
 void CountersinkingPage::ShowCoolant() {
-    const int m = material.index();
-    if (m < 0 || m >= static_cast<int>(CountersinkMaterials.size())) return;
-    coolant.lines = {std::string(CountersinkMaterials[static_cast<size_t>(m)].coolant)};
+    if (const CountersinkMaterial* row = materialRow()) coolant.lines = {std::string(row->coolant)};
 }
 
 void CountersinkingPage::LookUpSpeedRange() {
-    const int m = material.index();
-    if (m < 0 || m >= static_cast<int>(CountersinkMaterials.size())) return;
-    const CountersinkMaterial& row = CountersinkMaterials[static_cast<size_t>(m)];
-    vcMin_ = row.vcMin;
-    vcMax_ = row.vcMax;
+    const CountersinkMaterial* row = materialRow();
+    if (row == nullptr) return;
+    vcMin_ = row->vcMin;
+    vcMax_ = row->vcMax;
     shell().state.vcMin = vcMin_;
     shell().state.vcMax = vcMax_;
 }
@@ -267,10 +261,8 @@ void CountersinkingPage::SetFeed() {
 }
 
 void CountersinkingPage::SetKc() {
-    const int m = material.index();
-    if (m < 0 || m >= static_cast<int>(CountersinkMaterials.size())) return;
-    kc.setText(
-        WriteWhole(MaterialBaseForce(CountersinkMaterials[static_cast<size_t>(m)].forceRow)));
+    if (const CountersinkMaterial* row = materialRow())
+        kc.setText(WriteWhole(MaterialBaseForce(row->forceRow)));
 }
 
 void CountersinkingPage::SetSpeedBar() {
@@ -321,10 +313,8 @@ void CountersinkingPage::RecomputeFeedRate() {
 }
 
 void CountersinkingPage::RecomputeRemoval() {
-    const int type = toolType.index();
-    const int angle = type >= 0 && type < static_cast<int>(CountersinkTypes.size())
-                          ? CountersinkTypes[static_cast<size_t>(type)].angle
-                          : 0;
+    const CountersinkType* type = typeRow();
+    const int angle = type != nullptr ? type->angle : 0;
     const double d = diameter();
     const double vf = numOr(feedRate, 0);
     // The pre-drilled diameter d0 is the bar's value, whether the user or
@@ -347,6 +337,17 @@ void CountersinkingPage::recomputeResults() {
     RecomputeFeedRate();
     RecomputeRemoval();
     RecomputePower();
+}
+
+const CountersinkType* CountersinkingPage::typeRow() const {
+    const int i = toolType.index();
+    return i >= 0 && i < static_cast<int>(CountersinkTypes.size()) ? &CountersinkTypes[i] : nullptr;
+}
+
+const CountersinkMaterial* CountersinkingPage::materialRow() const {
+    const int i = material.index();
+    return i >= 0 && i < static_cast<int>(CountersinkMaterials.size()) ? &CountersinkMaterials[i]
+                                                                       : nullptr;
 }
 
 double CountersinkingPage::diameter() const {

@@ -5,6 +5,7 @@
 // countersinks may run faster by a percentage. The page computes n, Vf, the
 // removal rate over the cone (or the flat face) and the power.
 
+#include "countersinking/countersink_data.h"
 #include "shell/control_set.h"
 #include "shell/percent_step.h"
 
@@ -95,6 +96,10 @@ class CountersinkingPage : public PageModel {
     void recomputeResults(); // n, Vf, Q, Pe
 
     void showIncreases(bool visible);
+    // The table rows of the selected type and material; null when none is
+    // selected.
+    const CountersinkType* typeRow() const;
+    const CountersinkMaterial* materialRow() const;
     // D: the size item's text up to its first blank
     double diameter() const;
     double computedSpeed() const;
