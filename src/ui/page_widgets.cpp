@@ -12,6 +12,8 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeTurningPage(parent);
     case 2:
         return MakeDrillingPage(parent);
+    case 4:
+        return MakeCountersinkingPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:

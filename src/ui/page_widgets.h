@@ -12,6 +12,7 @@ QWidget* MakePageWidget(int index, QWidget* parent);
 QWidget* MakeMillingPage(QWidget* parent);
 QWidget* MakeTurningPage(QWidget* parent);
 QWidget* MakeDrillingPage(QWidget* parent);
+QWidget* MakeCountersinkingPage(QWidget* parent);
 QWidget* MakeCalculatorPage(QWidget* parent);
 
 } // namespace zerbo::ui

@@ -1,0 +1,361 @@
+#include "countersinking/countersinking_page.h"
+
+#include "materials/force_table.h"
+#include "shell/formulas.h"
+#include "shell/rounding.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zerbo {
+
+namespace {
+
+using LD = long double;
+
+// The raise a coated countersink starts with, for feed and speed alike.
+constexpr int kCoatedIncrease = 15;
+
+// A diameter or speed carried in tenths on a bar.
+std::int32_t Tenths(double value) {
+    return RoundHalfEven(value * 10);
+}
+
+void Show(std::initializer_list<Control*> controls, bool visible) {
+    for (Control* c : controls)
+        c->visible = visible;
+}
+
+template <class Range> std::vector<std::string> Texts(const Range& range) {
+    return {range.begin(), range.end()};
+}
+
+} // namespace
+
+CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken", 108) {
+    std::vector<std::string> types;
+    for (const CountersinkType& t : CountersinkTypes)
+        types.emplace_back(t.item);
+    toolType.fill(std::move(types));
+    std::vector<std::string> materials;
+    for (const CountersinkMaterial& m : CountersinkMaterials)
+        materials.emplace_back(m.item);
+    material.fill(std::move(materials));
+    edges.fill({"1", "2", "3"});
+    pilotCaption.caption = "Zapfend.:";
+    // The pilot list only shows the diameter; the user never changes it.
+    pilot.enabled = false;
+    Show({&pilot, &pilotCaption}, false);
+    speedStep_.set(30);
+    feedStep_.set(0);
+    showIncreases(false);
+
+    for (List* l : {&toolType, &coating, &size, &edges, &material, &pilot})
+        add(*l);
+    add(pilotCaption);
+    add(preDrillBar);
+    add(preDrill);
+    add(preDrillLow);
+    add(preDrillHigh);
+    add(speedBar);
+    add(cuttingSpeed);
+    add(speedMin);
+    add(speedMax);
+    add(feed);
+    for (Button* b : {&feedDown, &feedUp, &speedDown, &speedUp})
+        add(*b);
+    add(feedIncrease);
+    add(speedIncrease);
+    for (Field* f : {&spindleSpeed, &feedRate, &kc, &removalRate, &power})
+        add(*f);
+    add(coolant);
+
+    material.onChange = [this] { ComboBox15Change(); };
+    toolType.onChange = [this] { ComboBox11Change(); };
+    size.onChange = [this] { ComboBox13Change(); };
+    coating.onChange = [this] { ComboBox12Change(); };
+    pilot.onChange = [this] { ComboBox31Change(); };
+    speedBar.onChange = [this] { ScrollBar7Scroll(); };
+    preDrillBar.onChange = [this] { ScrollBar12Scroll(); };
+    feedDown.onClick = [this] { FeedIncreaseClick(-1); };
+    feedUp.onClick = [this] { FeedIncreaseClick(+1); };
+    speedDown.onClick = [this] { SpeedIncreaseClick(-1); };
+    speedUp.onClick = [this] { SpeedIncreaseClick(+1); };
+}
+
+// ---------------------------------------------------------------------------
+// Start-up and the shell's calls
+
+void CountersinkingPage::startUp() {
+    toolType.select(0);
+    coating.select(0);
+    size.select(0);
+    edges.select(2); // "3"
+    material.select(0);
+    ComboBox15Change();
+}
+
+void CountersinkingPage::entered() {
+    ApplyVisibility();
+}
+
+void CountersinkingPage::assignHints() {
+    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
+    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
+    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
+    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
+    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Umdrehung";
+    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
+    preDrill.hint = "Vorbohrdurchmesser";
+    feedIncrease.hint = "Erhöhung des Vorschubs in %";
+    speedIncrease.hint = "Erhöhung der Schnittgeschwindigkeit in %";
+    toolType.hint = "Senkertyp";
+    edges.hint = "Senkerschneidenzahl";
+    size.hint = "Senkerdurchmesser bzw. Größe";
+    coating.hint = "Schneidstoff bzw. Beschichtung";
+    pilot.hint = "Zapfendurchmesser";
+    material.hint = "Zu reibender Werkstoff";
+    preDrillBar.hint = "Vorbohrdurchmesserschieber";
+    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+    coolant.hint = "Kühlmittelsortenfenster";
+    speedDown.hint = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
+    speedUp.hint = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
+    feedDown.hint = "Vorschub in 1%-Schritten reduzieren";
+    feedUp.hint = "Vorschub in 1%-Schritten erhöhen";
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void CountersinkingPage::ComboBox15Change() {
+    FillSizes();
+    SetEdges();
+    FillCoatings();
+    ShowIncreaseControls();
+    FillPilots();
+    ShowCoolant();
+    LookUpSpeedRange();
+    SetFeed();
+    SetKc();
+    SetSpeedBar();
+    SetPreDrillBar();
+    recomputeResults();
+}
+
+void CountersinkingPage::ComboBox11Change() {
+    FillSizes();
+    SetEdges();
+    FillCoatings();
+    ShowIncreaseControls();
+    ApplyVisibility();
+    FillPilots();
+    SetFeed();
+    SetPreDrillBar();
+    SetSpeedBar();
+    recomputeResults();
+}
+
+void CountersinkingPage::ComboBox13Change() {
+    FillPilots();
+    SetFeed();
+    SetPreDrillBar();
+    recomputeResults();
+}
+
+void CountersinkingPage::ComboBox12Change() {
+    ShowIncreaseControls();
+    SetFeed();
+    SetSpeedBar();
+    ApplyVisibility();
+    recomputeResults();
+}
+
+void CountersinkingPage::ComboBox31Change() {
+    SetPreDrillBar();
+    recomputeResults();
+}
+
+void CountersinkingPage::ScrollBar7Scroll() {
+    const int position = speedBar.position();
+    cuttingSpeed.setText(coated() ? text(LD(position) / 10) : WriteWhole(position));
+    recomputeResults();
+}
+
+void CountersinkingPage::ScrollBar12Scroll() {
+    preDrill.setText(text(LD(preDrillBar.position()) / 10));
+    RecomputeRemoval();
+    RecomputePower();
+}
+
+void CountersinkingPage::FeedIncreaseClick(int direction) {
+    if (!feedStep_.step(direction)) return;
+    SetFeed();
+    recomputeResults();
+}
+
+void CountersinkingPage::SpeedIncreaseClick(int direction) {
+    if (!speedStep_.step(direction)) return;
+    SetSpeedBar();
+    recomputeResults();
+}
+
+// ---------------------------------------------------------------------------
+// Steps
+
+void CountersinkingPage::FillSizes() {
+    size.fill(Texts(CountersinkSizes(toolType.index())));
+}
+
+void CountersinkingPage::SetEdges() {
+    if (const CountersinkType* type = typeRow()) edges.fill({WriteWhole(type->edges)});
+}
+
+void CountersinkingPage::FillCoatings() {
+    coating.fill(Texts(CountersinkCoatings(toolType.index())));
+}
+
+void CountersinkingPage::ShowIncreaseControls() {
+    showIncreases(coated());
+    if (!coated()) return;
+    feedStep_.set(kCoatedIncrease);
+    speedStep_.set(kCoatedIncrease);
+}
+
+void CountersinkingPage::ApplyVisibility() {
+    const bool pilotType = toolType.index() >= kFirstPilotType;
+    Show({&preDrillBar, &preDrillLow, &preDrillHigh}, !pilotType);
+    Show({&pilot, &pilotCaption}, pilotType);
+}
+
+void CountersinkingPage::showIncreases(bool visible) {
+    Show({&feedDown, &feedUp, &feedIncrease, &speedDown, &speedUp, &speedIncrease}, visible);
+}
+
+void CountersinkingPage::FillPilots() {
+    pilot.fill(PilotItems(toolType.index(), size.index()));
+}
+
+void CountersinkingPage::ShowCoolant() {
+    if (const CountersinkMaterial* row = materialRow()) coolant.lines = {std::string(row->coolant)};
+}
+
+void CountersinkingPage::LookUpSpeedRange() {
+    const CountersinkMaterial* row = materialRow();
+    if (row == nullptr) return;
+    vcMin_ = row->vcMin;
+    vcMax_ = row->vcMax;
+    shell().state.vcMin = vcMin_;
+    shell().state.vcMax = vcMax_;
+}
+
+void CountersinkingPage::SetFeed() {
+    const std::string_view table = CountersinkFeed(material.index(), size.index());
+    if (!coated() || table.empty()) {
+        feed.setText(std::string(table));
+        return;
+    }
+    feed.setText(text(AdjustByPercent("+", feedStep_.value(), shell().numbers.parse(table))));
+}
+
+void CountersinkingPage::SetKc() {
+    if (const CountersinkMaterial* row = materialRow())
+        kc.setText(WriteWhole(MaterialBaseForce(row->forceRow)));
+}
+
+void CountersinkingPage::SetSpeedBar() {
+    if (!coated()) {
+        speedBar.setup(vcMin_, vcMax_, vcMin_ + TruncDiv(vcMax_ - vcMin_, 2));
+        cuttingSpeed.setText(WriteWhole(speedBar.position()));
+        speedMin.caption = WriteWhole(vcMin_);
+        speedMax.caption = WriteWhole(vcMax_);
+        return;
+    }
+    const double p = speedStep_.value();
+    const double low = AdjustByPercent("+", p, vcMin_);
+    const double high = AdjustByPercent("+", p, vcMax_);
+    // The middle in tenths, not rounded: the field shows it exactly, the
+    // bar stands on the nearest tenth.
+    const double middle = static_cast<double>((LD(low) + (LD(high) - low) / 2) * 10);
+    speedBar.setup(Tenths(low), Tenths(high), RoundHalfEven(middle));
+    cuttingSpeed.setText(text(LD(middle) / 10));
+    speedMin.caption = TruncateDecimals(text(low), 1);
+    speedMax.caption = TruncateDecimals(text(high), 1);
+}
+
+void CountersinkingPage::SetPreDrillBar() {
+    const int type = toolType.index();
+    const double d = diameter();
+    double low = 0;
+    std::optional<double> preset;
+    if (type == kCoreHoleType) {
+        low = shell().numbers.parseOr(pilot.text(), 0);
+        preset = low;
+    } else {
+        low = PreDrillLowerBound(type, size.index()).value_or(0);
+        preset = PreDrillPreset(type, size.index());
+    }
+    const double x = preset ? *preset : static_cast<double>(LD(d) - low);
+    preDrillBar.setup(Tenths(low), Tenths(d), Tenths(x));
+    preDrill.setText(text(LD(preDrillBar.position()) / 10));
+    preDrillLow.caption = text(low);
+    preDrillHigh.caption = TextBefore(size.text(), " ");
+}
+
+void CountersinkingPage::RecomputeSpeed() {
+    spindleSpeed.setText(text(computedSpeed()));
+}
+
+void CountersinkingPage::RecomputeFeedRate() {
+    feedRate.setText(text(LD(numOr(feed, 0)) * computedSpeed()));
+}
+
+void CountersinkingPage::RecomputeRemoval() {
+    const CountersinkType* type = typeRow();
+    const int angle = type != nullptr ? type->angle : 0;
+    const double d = diameter();
+    const double vf = numOr(feedRate, 0);
+    // The pre-drilled diameter d0 is the bar's value, whether the user or
+    // a step set it.
+    const double d0 = static_cast<double>(LD(preDrillBar.position()) / 10);
+    const double depth = angle > 0 ? CountersinkDepth(d0, d, angle) : numOr(feed, 0);
+    removalRate.setText(text(RemovalRate(vf, d, depth)));
+}
+
+void CountersinkingPage::RecomputePower() {
+    const double d = diameter();
+    const double pilotDiameter = shell().numbers.parseOr(pilot.text(), 0);
+    const double z = shell().numbers.parseOr(edges.text(), 0);
+    const double torque = TorqueRing(numOr(kc, 0), numOr(feed, 0), z, pilotDiameter, d);
+    power.setText(text(PowerFromTorque(torque, numOr(spindleSpeed, 0))));
+}
+
+void CountersinkingPage::recomputeResults() {
+    RecomputeSpeed();
+    RecomputeFeedRate();
+    RecomputeRemoval();
+    RecomputePower();
+}
+
+const CountersinkType* CountersinkingPage::typeRow() const {
+    const int i = toolType.index();
+    return i >= 0 && i < static_cast<int>(CountersinkTypes.size()) ? &CountersinkTypes[i] : nullptr;
+}
+
+const CountersinkMaterial* CountersinkingPage::materialRow() const {
+    const int i = material.index();
+    return i >= 0 && i < static_cast<int>(CountersinkMaterials.size()) ? &CountersinkMaterials[i]
+                                                                       : nullptr;
+}
+
+double CountersinkingPage::diameter() const {
+    return shell().numbers.parseOr(TextBefore(size.text(), " "), 0);
+}
+
+double CountersinkingPage::computedSpeed() const {
+    return SpindleSpeed(diameter(), numOr(cuttingSpeed, 0));
+}
+
+} // namespace zerbo

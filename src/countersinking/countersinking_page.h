@@ -1,0 +1,115 @@
+#pragma once
+// The "Senken" page: cutting data for countersinking and counterboring with
+// HSS countersinks. The type, size and material give the cutting-speed
+// range, the feed per revolution, the cutting edges and the coolant; coated
+// countersinks may run faster by a percentage. The page computes n, Vf, the
+// removal rate over the cone (or the flat face) and the power.
+
+#include "countersinking/countersink_data.h"
+#include "shell/control_set.h"
+#include "shell/percent_step.h"
+
+namespace zerbo {
+
+class CountersinkingPage : public PageModel {
+  public:
+    explicit CountersinkingPage(Shell& shell);
+
+    // Tool and workpiece
+    List toolType{"ComboBox11"};    // "Werkzeugtyp:"
+    List coating{"ComboBox12"};     // "Beschichtung:"
+    List size{"ComboBox13"};        // "Senkerdurchm/Größe:"
+    List edges{"ComboBox14"};       // "Schneidenz.:"
+    List material{"ComboBox15"};    // "Werkstoff:"
+    List pilot{"ComboBox31"};       // pilot or core-hole diameter d
+    Label pilotCaption{"Label145"}; // "Zapfend.:"
+
+    // Pre-drilled diameter d0 ("Vorgebohrt auf Durchmesser..:"), in tenths
+    Bar preDrillBar{"ScrollBar12"};
+    Field preDrill{"Edit50"};
+    Label preDrillLow{"Label143"};
+    Label preDrillHigh{"Label144"};
+
+    // Cutting speed Vc ("Schnittgeschw. Vc:"): whole m/min uncoated,
+    // tenths for coated countersinks
+    Bar speedBar{"ScrollBar7"};
+    Field cuttingSpeed{"Edit24"};
+    Label speedMin{"Label73"};
+    Label speedMax{"Label74"};
+
+    // Feed per revolution f ("Vorsch. pro Umdr. f:")
+    Field feed{"Edit23"};
+
+    // Raises for coated countersinks, 0..30 %
+    Button feedDown{"SpeedButton57"};
+    Button feedUp{"SpeedButton58"};
+    Field feedIncrease{"Edit66"};
+    Button speedDown{"SpeedButton59"};
+    Button speedUp{"SpeedButton60"};
+    Field speedIncrease{"Edit67"};
+
+    // Results
+    Field spindleSpeed{"Edit25"}; // "n in U/Min."
+    Field feedRate{"Edit26"};     // "Vf in mm/min."
+    Field kc{"Edit27"};           // "kc in N/mm²"
+    Field removalRate{"Edit28"};  // "Q in cm³/Min."
+    Field power{"Edit29"};        // "Pe in kW"
+    Memo coolant{"Memo3"};        // "Kühl- und Schmiermittel:"
+
+    void startUp() override;
+    void entered() override;
+    void assignHints() override;
+
+    bool coated() const { return coating.index() > 0; }
+    int feedPercent() const { return feedStep_.value(); }
+    int speedPercent() const { return speedStep_.value(); }
+
+  private:
+    // Handlers
+    void ComboBox15Change(); // material
+    void ComboBox11Change(); // tool type
+    void ComboBox13Change(); // size
+    void ComboBox12Change(); // coating
+    void ComboBox31Change(); // pilot or core hole
+    void ScrollBar7Scroll();
+    void ScrollBar12Scroll();
+    void FeedIncreaseClick(int direction);  // SpeedButton57Click / SpeedButton58Click
+    void SpeedIncreaseClick(int direction); // SpeedButton59Click / SpeedButton60Click
+
+    // Steps
+    void FillSizes();
+    void SetEdges();
+    void FillCoatings();
+    void ShowIncreaseControls();
+    void ApplyVisibility();
+    void FillPilots();
+    void ShowCoolant();
+    void LookUpSpeedRange();
+    void SetFeed();
+    void SetKc();
+    void SetSpeedBar();
+    void SetPreDrillBar();
+    void RecomputeSpeed();
+    void RecomputeFeedRate();
+    void RecomputeRemoval();
+    void RecomputePower();
+    void recomputeResults(); // n, Vf, Q, Pe
+
+    void showIncreases(bool visible);
+    // The table rows of the selected type and material; null when none is
+    // selected.
+    const CountersinkType* typeRow() const;
+    const CountersinkMaterial* materialRow() const;
+    // D: the size item's text up to its first blank
+    double diameter() const;
+    double computedSpeed() const;
+
+    PercentStep feedStep_{feedIncrease, 0, 30};
+    PercentStep speedStep_{speedIncrease, 0, 30};
+    // The speed range of this page's own last look-up; other pages write
+    // the shared range too.
+    int vcMin_ = 0;
+    int vcMax_ = 0;
+};
+
+} // namespace zerbo
