@@ -50,7 +50,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     for (const HelpTopic& t : HelpTopics()) {
         auto* item = new QListWidgetItem(Q(t.title), contents_);
         item->setData(Qt::UserRole, Q(t.page));
-        plainTexts_.push_back(PlainText(Q(t.page)));
     }
     sv->addWidget(new QLabel("Inhalt:", side));
     sv->addWidget(contents_, 1);
@@ -153,6 +152,9 @@ int HelpWindow::search(const QString& word) {
 }
 
 void HelpWindow::filter(const QString& word) {
+    // The topics' texts are read on the first search, not at start-up.
+    if (plainTexts_.empty())
+        for (const HelpTopic& t : HelpTopics()) plainTexts_.push_back(PlainText(Q(t.page)));
     const QString w = word.trimmed();
     int found = 0;
     for (int i = 0; i < contents_->count(); ++i) {
