@@ -33,7 +33,17 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         save(&window, QString("page-%1-%2").arg(i).arg(names[i]));
     }
+    // Milling with indexable inserts in group 5 shows the "Steigerung" arrows.
     main.selectPage(0);
+    auto& milling = main.page(0);
+    milling.userClick("SpeedButton21");
+    milling.userClick("SpeedButton9");
+    window.syncAll();
+    QApplication::processEvents();
+    save(&window, "page-0-fraesen-wp-gruppe-5");
+    milling.userClick("SpeedButton20");
+    milling.userClick("SpeedButton5");
+
     window.workbench().materialDialog().open();
     window.syncAll();
     QApplication::processEvents();
@@ -51,6 +61,10 @@ int main(int argc, char** argv) {
     window.helpWindow().openTopic(104);
     QApplication::processEvents();
     save(&window.helpWindow(), "help-104");
+    window.helpWindow().search("Schnittgeschwindigkeit");
+    window.helpWindow().openPage("formeln.html");
+    QApplication::processEvents();
+    save(&window.helpWindow(), "help-suche");
     window.helpWindow().hide();
 
     QMessageBox box(QMessageBox::Critical, "Fehler",

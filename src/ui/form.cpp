@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include "ui/glyph.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -154,9 +156,13 @@ QWidget* MakePercentStepper(const char* minus, const char* field, const char* pl
     auto* box = new QHBoxLayout(row);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(2);
-    box->addWidget(MakeGlyphButton(minus, QStringLiteral("−"), row));
+    auto* down = MakeGlyphButton(minus, QStringLiteral("−"), row);
+    SetGlyph(down, "minus");
+    auto* up = MakeGlyphButton(plus, QStringLiteral("+"), row);
+    SetGlyph(up, "plus");
+    box->addWidget(down);
     box->addWidget(MakeField(field, row, 44));
-    box->addWidget(MakeGlyphButton(plus, QStringLiteral("+"), row));
+    box->addWidget(up);
     return row;
 }
 

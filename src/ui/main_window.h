@@ -3,6 +3,7 @@
 // the bottom and the button panel at the right.
 
 #include "ui/binder.h"
+#include "ui/help_window.h"
 #include "ui/qt_messages.h"
 #include "workbench/workbench.h"
 

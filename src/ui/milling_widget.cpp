@@ -1,6 +1,8 @@
 #include "ui/page_widgets.h"
 
 #include "ui/form.h"
+#include "ui/glyph.h"
+#include "ui/sketch.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -105,8 +107,12 @@ QWidget* Cutting(QWidget* page) {
     auto* inc = new QHBoxLayout;
     inc->addWidget(MakeLabel("Steigerung", speed, "Label35"));
     inc->addWidget(MakeField("Edit7", speed, 50));
-    inc->addWidget(MakeGlyphButton("SpeedButton14", "▼", speed));
-    inc->addWidget(MakeGlyphButton("SpeedButton15", "▲", speed));
+    auto* lower = MakeGlyphButton("SpeedButton14", "▼", speed);
+    SetGlyph(lower, "down");
+    auto* raise = MakeGlyphButton("SpeedButton15", "▲", speed);
+    SetGlyph(raise, "up");
+    inc->addWidget(lower);
+    inc->addWidget(raise);
     inc->addStretch(1);
     sg->addLayout(inc, 3, 0, 1, 4);
     v->addWidget(speed);
@@ -154,6 +160,9 @@ QWidget* Results(QWidget* page) {
         MakeLabel(caption, result)->hide();
         MakeField(field, result)->hide();
     }
+    auto* sketch = MakeSketch("milling", result);
+    sketch->setFixedSize(195, 260);
+    g->addWidget(sketch, r, 0, 1, 2, Qt::AlignCenter);
     g->setRowStretch(r, 1);
     return result;
 }

@@ -1,14 +1,10 @@
 #pragma once
-// Messages and help for the window: modal message boxes and a small help
-// window.
+// Messages for the window: modal message boxes.
 
 #include "shell/messages.h"
 
-#include <QDialog>
 #include <QPointer>
-
-class QLabel;
-class QTextBrowser;
+#include <QWidget>
 
 namespace zerbo::ui {
 
@@ -20,19 +16,6 @@ class QtMessages : public Messages {
 
   private:
     QPointer<QWidget> parent_;
-};
-
-// Shows a help topic's page name and a short description.
-class HelpWindow : public QDialog, public HelpViewer {
-  public:
-    explicit HelpWindow(QWidget* parent = nullptr);
-    void openTopic(int context) override;
-    int topic() const { return topic_; }
-
-  private:
-    QLabel* title_;
-    QTextBrowser* text_;
-    int topic_ = 0;
 };
 
 } // namespace zerbo::ui

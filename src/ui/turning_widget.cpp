@@ -1,6 +1,8 @@
 #include "ui/page_widgets.h"
 
 #include "ui/form.h"
+#include "ui/glyph.h"
+#include "ui/sketch.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -48,7 +50,11 @@ QGroupBox* Inputs(QWidget* page) {
     static const char* const classNames[] = {"SpeedButton26", "SpeedButton27", "SpeedButton28",
                                              "SpeedButton29", "SpeedButton30"};
     static const QString classGlyphs[] = {"▽▽▽▽", "▽▽▽", "▽▽", "▽", "∼"};
-    v->addWidget(MakeButtonRow(classNames, classGlyphs, 5, box, 52));
+    QWidget* classes = MakeButtonRow(classNames, classGlyphs, 5, box, 52);
+    static const char* const classIcons[] = {"class1", "class2", "class3", "class4", "class5"};
+    for (int i = 0; i < 5; ++i)
+        SetGlyph(classes->findChild<QToolButton*>(classNames[i]), classIcons[i], 44, 11);
+    v->addWidget(classes);
 
     static const char* const groupNames[] = {
         "SpeedButton31", "SpeedButton32", "SpeedButton38", "SpeedButton39",
@@ -60,8 +66,16 @@ QGroupBox* Inputs(QWidget* page) {
 
 QWidget* Values(QWidget* page) {
     auto* col = new QWidget(page);
-    auto* v = new QVBoxLayout(col);
-    v->setContentsMargins(0, 0, 0, 0);
+    auto* outer = new QVBoxLayout(col);
+    outer->setContentsMargins(0, 0, 0, 0);
+    // The three range bars on the left, the tool sketch beside them.
+    auto* top = new QHBoxLayout;
+    auto* v = new QVBoxLayout;
+    top->addLayout(v, 1);
+    auto* sketch = MakeSketch("turning", col);
+    sketch->setFixedSize(172, 230);
+    top->addWidget(sketch, 0, Qt::AlignTop);
+    outer->addLayout(top);
 
     auto* diameter = MakeGroup("", col);
     auto* dv = new QVBoxLayout(diameter);
@@ -112,8 +126,8 @@ QWidget* Values(QWidget* page) {
     werkstoff->setObjectName("SpeedButton24");
     rg->addWidget(werkstoff, 1, 2);
     bottom->addWidget(result, 1);
-    v->addLayout(bottom);
-    v->addStretch(1);
+    outer->addLayout(bottom);
+    outer->addStretch(1);
     return col;
 }
 

@@ -1,0 +1,95 @@
+// The pictures of the window: every built-in drawing is a valid SVG, the
+// tool sketches paint on their pages and the glyph buttons show icons while
+// keeping their captions as accessible text.
+
+#include "ui/form.h"
+#include "ui/main_window.h"
+
+#include "window_driver.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QToolButton>
+
+using namespace zerbo::ui;
+using namespace zerbo::ui::testing;
+
+namespace {
+
+// Pixels of the sketch that carry the tool colour.
+int ToolPixels(QWidget* sketch) {
+    const QImage image = sketch->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == QColor(0xb9, 0xc6, 0xd3)) ++count;
+    return count;
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyDrawingIsAValidSvg() {
+        int drawings = 0;
+        for (const char* folder : {":/sketches", ":/glyphs"}) {
+            for (const QString& file : QDir(folder).entryList({"*.svg"})) {
+                QSvgRenderer svg(QString(folder) + "/" + file);
+                QVERIFY2(svg.isValid(), qPrintable(file));
+                QVERIFY2(!svg.viewBoxF().isEmpty(), qPrintable(file));
+                ++drawings;
+            }
+        }
+        QVERIFY(drawings >= 11); // two sketches and nine glyphs at least
+    }
+
+    void toolSketchesPaintOnTheirPages() {
+        MainWindow w(',');
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QApplication::processEvents();
+        const QSize size = w.size();
+        auto* tabs = Find<QTabBar>(&w, "TabSet");
+        const std::pair<int, const char*> sketches[] = {{0, "Sketch_milling"},
+                                                        {1, "Sketch_turning"}};
+        for (const auto& [page, name] : sketches) {
+            ClickTab(tabs, page);
+            auto* sketch = Find<QWidget>(&w, name);
+            QVERIFY(sketch->isVisible());
+            QVERIFY2(ToolPixels(sketch) > 200, name);
+        }
+        QCOMPARE(w.size(), size); // the fixed window does not grow
+    }
+
+    void glyphButtonsShowIconsAndKeepTheirCaptions() {
+        MainWindow w(',');
+        const std::pair<const char*, const char*> buttons[] = {
+            {"SpeedButton26", "▽▽▽▽"}, {"SpeedButton27", "▽▽▽"}, {"SpeedButton28", "▽▽"},
+            {"SpeedButton29", "▽"},    {"SpeedButton30", "∼"},   {"SpeedButton14", "▼"},
+            {"SpeedButton15", "▲"}};
+        for (const auto& [name, caption] : buttons) {
+            auto* b = Find<QToolButton>(&w, name);
+            QVERIFY2(!b->icon().pixmap(b->iconSize()).isNull(), name);
+            QCOMPARE(b->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            QCOMPARE(b->accessibleName(), QString(caption));
+        }
+    }
+
+    void percentStepperButtonsShowIcons() {
+        QWidget parent;
+        MakePercentStepper("Minus", "Percent", "Plus", &parent);
+        for (const char* name : {"Minus", "Plus"}) {
+            auto* b = Find<QToolButton>(&parent, name);
+            QVERIFY2(!b->icon().pixmap(b->iconSize()).isNull(), name);
+            QVERIFY(!b->isCheckable());
+        }
+        QCOMPARE(Find<QToolButton>(&parent, "Minus")->accessibleName(), QString("−"));
+        QCOMPARE(Find<QToolButton>(&parent, "Plus")->accessibleName(), QString("+"));
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
