@@ -2,6 +2,7 @@
 
 #include "calculator/calculator_page.h"
 #include "milling/milling_page.h"
+#include "reaming/reaming_page.h"
 #include "turning/turning_page.h"
 
 namespace zerbo {
@@ -11,7 +12,7 @@ Pages MakePages(Shell& shell) {
     pages[0] = std::make_unique<MillingPage>(shell);
     pages[1] = std::make_unique<TurningPage>(shell);
     pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
-    pages[3] = std::make_unique<PageModel>(shell, "Reiben", 107);
+    pages[3] = std::make_unique<ReamingPage>(shell);
     pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);
     pages[5] = std::make_unique<PageModel>(shell, "Sägen", 109);
     pages[6] = std::make_unique<CalculatorPage>(shell);

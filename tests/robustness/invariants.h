@@ -6,7 +6,8 @@
 // editable but not holding what the user typed) holds a number as soon as
 // it has once shown a text that reads as one; from then on it must read as
 // a number or be empty. Fields that only ever show words ("HSS", "P25",
-// "Emulsion") are never taken for number fields. The text a user typed
+// "Emulsion") are never taken for number fields; a range of two numbers
+// ("0.1-0.2") counts as a number. The text a user typed
 // into an editable field stays the user's, whatever it is.
 
 #include "shell/control_set.h"
@@ -58,6 +59,7 @@ class InvariantChecker {
     };
     void checkControl(Seen& seen, const std::string& set, std::vector<std::string>& faults);
     void checkField(Seen& seen, const std::string& set, std::vector<std::string>& faults);
+    bool ReadsAsNumber(std::string_view text) const;
 
     const NumberText& numbers_;
     const MessageRecorder& messages_;
