@@ -41,7 +41,7 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
     speedBar.largeStep = 10;
     feedBar.smallStep = 1;
     feedBar.largeStep = 10;
-    speedIncreaseSetting_.set(50);
+    speedIncreaseStep_.set(50);
 
     for (Control* c : std::initializer_list<Control*>{
              &hssBtn, &hmBtn, &toolList, &cuttingMaterialList, &diameterList, &materialList,
@@ -191,8 +191,8 @@ void ReamingPage::ScrollBar13Scroll() {
 }
 
 void ReamingPage::SpeedIncreaseClick(int delta) {
-    if (!speedIncreaseSetting_.step(delta)) return;
-    speedIncrease_ = speedIncreaseSetting_.value();
+    if (!speedIncreaseStep_.step(delta)) return;
+    speedIncrease_ = speedIncreaseStep_.value();
     SetSpeedRange();
     ComputeFeedRate();
     ComputeSpindleSpeed();
@@ -201,7 +201,7 @@ void ReamingPage::SpeedIncreaseClick(int delta) {
 }
 
 void ReamingPage::AllowanceIncreaseClick(int delta) {
-    if (!allowanceIncreaseSetting_.step(delta)) return;
+    if (!allowanceIncreaseStep_.step(delta)) return;
     ComputeAllowance();
     ComputeRemovalRate();
     ComputePower();
@@ -229,7 +229,11 @@ void ReamingPage::FillCuttingMaterialList() {
 
 void ReamingPage::FillDiameterList() {
     diameterList.fill(Items(reaming::Diameters(group(), toolList.index())));
-    allowanceIncreaseSetting_.set(reaming::AllowanceIncrease(group(), toolList.index()));
+    const int increase = reaming::AllowanceIncrease(group(), toolList.index());
+    if (increase > 0)
+        allowanceIncreaseStep_.set(increase);
+    else
+        allowancePercent.setText("0%");
 }
 
 bool ReamingPage::LookUpSpeed() {
@@ -277,7 +281,7 @@ void ReamingPage::ApplyVisibility() {
     Show({&speedUpBtn, &speedDownBtn, &speedPercent}, coated);
     Show({&allowanceIncreaseCaption, &allowanceDownBtn, &allowanceUpBtn, &allowancePercent},
          peeling);
-    speedIncrease_ = coated ? speedIncreaseSetting_.value() : peeling ? 50 : 0;
+    speedIncrease_ = coated ? speedIncreaseStep_.value() : peeling ? 50 : 0;
     SetSpeedRange();
     ComputeFeedRate();
 }
@@ -325,7 +329,7 @@ double ReamingPage::workingAllowance() const {
 
 std::string ReamingPage::raisedAllowance(std::string_view value) const {
     const double v = shell().numbers.parse(value);
-    return TruncateDecimals(text(AdjustByPercent("+", allowanceIncreaseSetting_.value(), v)), 3);
+    return TruncateDecimals(text(AdjustByPercent("+", allowanceIncreaseStep_.value(), v)), 3);
 }
 
 } // namespace zerbo

@@ -9,7 +9,7 @@
 
 #include "reaming/reaming_data.h"
 #include "shell/control_set.h"
-#include "shell/percent_setting.h"
+#include "shell/percent_step.h"
 
 #include <string>
 
@@ -109,8 +109,9 @@ class ReamingPage : public PageModel {
     double workingAllowance() const;
     std::string raisedAllowance(std::string_view value) const;
 
-    PercentSetting speedIncreaseSetting_{speedPercent, 0, 50};
-    PercentSetting allowanceIncreaseSetting_{allowancePercent, 50, 100};
+    PercentStep speedIncreaseStep_{speedPercent, 0, 50};
+    // Shown for the peeling reamers only; the others show "0%".
+    PercentStep allowanceIncreaseStep_{allowancePercent, 50, 100};
     // Vc increase in force: the shown percentage, 50 or 0 (see ApplyVisibility).
     int speedIncrease_ = 0;
     reaming::SpeedRange range_;

@@ -10,6 +10,8 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeMillingPage(parent);
     case 1:
         return MakeTurningPage(parent);
+    case 3:
+        return MakeReamingPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:

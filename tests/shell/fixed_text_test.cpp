@@ -1,5 +1,4 @@
 #include "shell/fixed_text.h"
-#include "shell/percent_setting.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +18,4 @@ TEST(FixedText, RoundsToSignificantDigitsThenWritesTheDecimals) {
     }
     EXPECT_EQ(WriteFixed(0.0000678, 2, 6, ','), "0,000068");
     EXPECT_EQ(WriteFixed(123, 2, 6, ','), "1,2E2");
-}
-
-TEST(PercentSetting, StepsOnlyWithinItsBounds) {
-    Field field("Edit1");
-    PercentSetting percent(field, 50, 100);
-    percent.set(0); // outside the bounds until stepped
-    EXPECT_EQ(field.text(), "0%");
-    EXPECT_FALSE(percent.step(+1));
-    percent.set(99);
-    EXPECT_TRUE(percent.step(+1));
-    EXPECT_EQ(field.text(), "100%");
-    EXPECT_FALSE(percent.step(+1));
-    EXPECT_EQ(percent.value(), 100);
-    EXPECT_TRUE(percent.step(-1));
-    EXPECT_EQ(field.text(), "99%");
 }

@@ -1,0 +1,21 @@
+#include "shell/percent_step.h"
+
+#include "shell/number_text.h"
+
+#include <algorithm>
+
+namespace zerbo {
+
+void PercentStep::set(std::int32_t percent) {
+    value_ = std::clamp(percent, low_, std::max(low_, high_));
+    field_.setText(WriteWhole(value_) + "%");
+}
+
+bool PercentStep::step(int direction) {
+    const std::int32_t next = value_ + (direction < 0 ? -1 : 1);
+    if (next < low_ || next > high_) return false;
+    set(next);
+    return true;
+}
+
+} // namespace zerbo
