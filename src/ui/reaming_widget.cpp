@@ -14,6 +14,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+#include <utility>
+
 namespace zerbo::ui {
 
 namespace {
@@ -45,63 +48,54 @@ QWidget* Inputs(QWidget* page) {
     return box;
 }
 
+// A group with a bar, its field and unit on one row and the labels of the
+// bar's two ends under it; returns the grid for more rows.
+QGridLayout* BarGroup(QGroupBox* box, const char* bar, const char* field, const char* unit,
+                      std::initializer_list<QLabel*> low, std::initializer_list<QLabel*> high) {
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(2);
+    auto* b = MakeBar(bar, box);
+    b->setMinimumWidth(190);
+    // The field stays in its place while the bar is hidden.
+    QSizePolicy keep = b->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    b->setSizePolicy(keep);
+    g->addWidget(b, 0, 0, 1, 4);
+    g->addWidget(MakeField(field, box, 70), 0, 4);
+    g->addWidget(MakeLabel(unit, box), 0, 5);
+    auto* lowRow = new QHBoxLayout;
+    auto* highRow = new QHBoxLayout;
+    highRow->addStretch(1);
+    for (auto [row, labels] : {std::pair{lowRow, low}, std::pair{highRow, high}}) {
+        row->setSpacing(4);
+        for (QLabel* l : labels) row->addWidget(l);
+    }
+    lowRow->addStretch(1);
+    g->addLayout(lowRow, 1, 0, 1, 2);
+    g->addLayout(highRow, 1, 2, 1, 2);
+    g->setColumnStretch(6, 1);
+    return g;
+}
+
 // "Schnittgeschw. Vc:": the bar in tenths with its field, the effective
 // range under it and the percentage it is raised by.
 QGroupBox* Speed(QWidget* parent) {
     auto* speed = MakeGroup("Schnittgeschw. Vc:", parent);
-    auto* g = new QGridLayout(speed);
-    g->setVerticalSpacing(2);
-    auto* bar = MakeBar("ScrollBar8", speed);
-    bar->setMinimumWidth(190);
-    g->addWidget(bar, 0, 0, 1, 4);
-    g->addWidget(MakeField("Edit31", speed, 70), 0, 4);
-    g->addWidget(MakeLabel("m/Min.", speed), 0, 5);
-    auto* low = new QHBoxLayout;
-    low->setSpacing(4);
-    low->addWidget(MakeLabel("min", speed));
-    low->addWidget(MakeLabel("", speed, "Label90"));
-    low->addStretch(1);
-    g->addLayout(low, 1, 0, 1, 2);
-    auto* high = new QHBoxLayout;
-    high->setSpacing(4);
-    high->addStretch(1);
-    high->addWidget(MakeLabel("max", speed));
-    high->addWidget(MakeLabel("", speed, "Label91"));
-    g->addLayout(high, 1, 2, 1, 2);
+    QGridLayout* g = BarGroup(speed, "ScrollBar8", "Edit31", "m/Min.",
+                              {MakeLabel("min", speed), MakeLabel("", speed, "Label90")},
+                              {MakeLabel("max", speed), MakeLabel("", speed, "Label91")});
     g->addWidget(MakePercentStepper("SpeedButton34", "Edit52", "SpeedButton33", speed), 1, 4, 1, 2,
                  Qt::AlignLeft);
-    g->setColumnStretch(6, 1);
     return speed;
 }
 
 // "Vorschub f:": the feed with the bar that raises it by 0..100 %.
 QGroupBox* Feed(QWidget* parent) {
     auto* feed = MakeGroup("Vorschub f:", parent);
-    auto* g = new QGridLayout(feed);
-    g->setVerticalSpacing(2);
-    auto* bar = MakeBar("ScrollBar13", feed);
-    bar->setMinimumWidth(190);
-    // The feed stays in its place while the bar is hidden.
-    QSizePolicy keep = bar->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    bar->setSizePolicy(keep);
-    g->addWidget(bar, 0, 0, 1, 4);
-    g->addWidget(MakeField("Edit30", feed, 70), 0, 4);
-    g->addWidget(MakeLabel("mm/U", feed), 0, 5);
-    auto* low = new QHBoxLayout;
-    low->setSpacing(4);
-    low->addWidget(MakeLabel("", feed, "Label95"));
-    low->addWidget(MakeLabel("", feed, "Label92"));
-    low->addStretch(1);
-    g->addLayout(low, 1, 0, 1, 2);
-    auto* high = new QHBoxLayout;
-    high->setSpacing(4);
-    high->addStretch(1);
-    high->addWidget(MakeLabel("", feed, "Label96"));
-    high->addWidget(MakeLabel("", feed, "Label93"));
-    high->addWidget(MakeLabel("", feed, "Label94"));
-    g->addLayout(high, 1, 2, 1, 2);
-    g->setColumnStretch(6, 1);
+    BarGroup(feed, "ScrollBar13", "Edit30", "mm/U",
+             {MakeLabel("", feed, "Label95"), MakeLabel("", feed, "Label92")},
+             {MakeLabel("", feed, "Label96"), MakeLabel("", feed, "Label93"),
+              MakeLabel("", feed, "Label94")});
     return feed;
 }
 
