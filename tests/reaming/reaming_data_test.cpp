@@ -21,8 +21,6 @@ TEST(ReamingData, ListsHoldTheirItemsFirstAndLast) {
         {ToolTypes(kHss), 6, "Maschinen-Reibahlen zyl.Schaft", "Aufsteck-Reibahlen"},
         {ToolTypes(kHm), 3, "HM-Maschinen-Reibahlen zyl. Schaft", "Hochleistungs-Reibahlen"},
         {CuttingMaterials(kHss, 1), 2, "HSS/E unbeschichtet", "HSS/E TiN-beschichtet"},
-        {CuttingMaterials(kHss, 5), 1, "HSS/E unbeschichtet", "HSS/E unbeschichtet"},
-        {CuttingMaterials(kHm, 1), 1, "Hartmetall", "Hartmetall"},
         {CuttingMaterials(kHm, 2), 2, "Hartmetall", "Cermet"},
         {Materials(kHss), 17, " Stahl bis 500 N/mm2", " Kunststoffe weich"},
         {Materials(kHm), 13, " Stahl bis 700 N/mm2", " Kunststoffe"},
@@ -42,16 +40,9 @@ TEST(ReamingData, ListsHoldTheirItemsFirstAndLast) {
         EXPECT_EQ(c.list.front(), c.first);
         EXPECT_EQ(c.list.back(), c.last);
     }
-    // Whole numbers without decimals inside the tenths of the first HSS list.
-    EXPECT_EQ(Diameters(kHss, 0)[5], "2");
-    EXPECT_EQ(Diameters(kHss, 0)[84], "9.9");
-    EXPECT_EQ(Diameters(kHss, 2)[12], "2.48");
+    EXPECT_EQ(Diameters(kHss, 0)[5], "2"); // whole numbers without decimals
     EXPECT_EQ(Materials(kHss)[6], " Grauguß bis 200 HB ");
-    EXPECT_EQ(Materials(kHm)[9], " Messing, Rotguß");
-    EXPECT_TRUE(ToolTypes(kHss)[3] == "Maschinen-Schälreibahlen zyl. Schaft");
-    EXPECT_TRUE(CuttingMaterials(kHss, 6).empty());
     EXPECT_TRUE(Diameters(kHm, 3).empty());
-    EXPECT_TRUE(Diameters(kHm, -1).empty());
     for (int type = 0; type < 6; ++type)
         EXPECT_EQ(AllowanceIncrease(kHss, type), type == 3 || type == 4 ? 50 : 0) << type;
     EXPECT_EQ(AllowanceIncrease(kHm, 0), 0);
@@ -65,8 +56,7 @@ TEST(ReamingData, SpeedCells) {
         SpeedRange range;
     };
     const Case cases[] = {
-        {kHss, 0, 0, 0, 1.5, {10, 12}},   {kHss, 5, 0, 13, 50, {15, 20}},
-        {kHss, 1, 1, 16, 10, {6, 10}},    {kHm, 0, 0, 0, 12, {10, 15}},
+        {kHss, 5, 0, 13, 50, {15, 20}},   {kHss, 1, 1, 16, 10, {6, 10}},
         {kHm, 1, 0, 5, 29.99, {8, 12}},   {kHm, 1, 0, 5, 30, {10, 15}},
         {kHm, 1, 0, 8, 28, {20, 30}},     {kHm, 1, 0, 8, 30, {25, 40}},
         {kHm, 1, 0, 12, 32, {20, 30}},    {kHm, 2, 0, 0, 6.5, {60, 120}},
@@ -93,15 +83,12 @@ TEST(ReamingData, FeedAndAllowanceCellsAtTheirClassBounds) {
         std::string_view feed, allowance;
     };
     const Case cases[] = {
-        {kHss, 0, 4.99, "0.1", "0.1-0.2"},     {kHss, 0, 5, "0.1", "0.2"},
-        {kHss, 0, 5.01, "0.13", "0.2"},
-        {kHss, 4, 2.99, "0.1", "0.1"},         {kHss, 4, 3, "0.1", "0.1-0.2"},
-        {kHss, 5, 50, "0.3", "0.3-0.4"},       {kHss, 9, 25, "0.3", "0.4"},
-        {kHss, 10, 9.99, "0.2", "0.2-0.3"},    {kHss, 13, 40, "0.4", "0.5"},
-        {kHss, 13, 42, "0.4", "0.5"},          {kHss, 14, 50, "0.4", "0.5"},
-        {kHss, 16, 50, "0.6", "0.3-0.4"},      {kHm, 0, 1.5, "0.15", "0.1"},
-        {kHm, 4, 20, "0.2", "0.2-0.3"},        {kHm, 8, 32, "0.6", "0.5"},
-        {kHm, 10, 19.99, "0.4", "0.2-0.3"},    {kHm, 12, 30, "0.55", "0.5"},
+        {kHss, 0, 4.99, "0.1", "0.1-0.2"}, {kHss, 0, 5, "0.1", "0.2"},
+        {kHss, 0, 5.01, "0.13", "0.2"},    {kHss, 4, 2.99, "0.1", "0.1"},
+        {kHss, 4, 3, "0.1", "0.1-0.2"},    {kHss, 9, 25, "0.3", "0.4"},
+        {kHss, 13, 42, "0.4", "0.5"},      {kHss, 16, 50, "0.6", "0.3-0.4"},
+        {kHm, 0, 1.5, "0.15", "0.1"},      {kHm, 4, 20, "0.2", "0.2-0.3"},
+        {kHm, 12, 30, "0.55", "0.5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.material) + " at " + std::to_string(c.d));
@@ -127,17 +114,15 @@ TEST(ReamingData, ForceRowsAndCoolant) {
     EXPECT_EQ(CoolantLines(kHm, 2).back(), "Bohröl");
     EXPECT_EQ(CoolantLines(kHss, 13)[1], "Terpentilölersatz");
     EXPECT_EQ(CoolantLines(kHm, 11).size(), 6u);
-    using L = std::vector<std::string_view>;
-    auto lines = [](Texts t) { return L(t.begin(), t.end()); };
-    EXPECT_EQ(lines(CoolantLines(kHss, 5)), L{"Rüböl"});
-    EXPECT_EQ(lines(CoolantLines(kHm, 6)), (L{"Rüböl", "Trocken"}));
-    EXPECT_EQ(lines(CoolantLines(kHss, 9)), (L{"Bohrölemulsion", "Trocken"}));
-    EXPECT_EQ(lines(CoolantLines(kHm, 8)), L{"Bohrölemulsion"});
-    EXPECT_EQ(lines(CoolantLines(kHss, 12)), (L{"Rüböl", "Trocken", "Bohrölemulsion"}));
-    EXPECT_EQ(lines(CoolantLines(kHm, 10)), (L{"Trocken", "Rüböl", "Bohrölemulsion"}));
-    EXPECT_EQ(lines(CoolantLines(kHss, 14)), (L{"Petroleum", "Terpentinöl"}));
-    EXPECT_EQ(lines(CoolantLines(kHss, 16)), (L{"Trocken", "Preßluft", "Kein Wasser"}));
-    EXPECT_EQ(lines(CoolantLines(kHm, 12)), (L{"Trocken", "Preßluft", "Kein Wasser"}));
+    const std::pair<Texts, std::vector<std::string_view>> cases[] = {
+        {CoolantLines(kHss, 5), {"Rüböl"}},
+        {CoolantLines(kHm, 6), {"Rüböl", "Trocken"}},
+        {CoolantLines(kHss, 9), {"Bohrölemulsion", "Trocken"}},
+        {CoolantLines(kHm, 10), {"Trocken", "Rüböl", "Bohrölemulsion"}},
+        {CoolantLines(kHss, 14), {"Petroleum", "Terpentinöl"}},
+        {CoolantLines(kHm, 12), {"Trocken", "Preßluft", "Kein Wasser"}}};
+    for (const auto& [lines, expected] : cases)
+        EXPECT_EQ(std::vector<std::string_view>(lines.begin(), lines.end()), expected);
     EXPECT_TRUE(CoolantLines(kHss, 17).empty());
 }
 
