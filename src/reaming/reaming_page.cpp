@@ -21,7 +21,7 @@ void Show(std::initializer_list<Control*> controls, bool visible) {
         c->visible = visible;
 }
 
-// The reaming allowance's chamfer angle, degrees.
+// The reamer's lead angle, degrees: with it the allowance gives the depth of cut.
 constexpr double kChamferAngle = 45;
 
 } // namespace

@@ -34,7 +34,7 @@ QWidget* Inputs(QWidget* page) {
     auto* grid = new QGridLayout;
     grid->addWidget(MakeLabel("Werkzeugtyp:", box), 0, 0, 1, 2);
     grid->addWidget(MakeList("ComboBox16", box, 280), 1, 0, 1, 2);
-    grid->addWidget(MakeLabel("Schneidstoff bzw.Beschichtung:", box), 2, 0, 1, 2);
+    grid->addWidget(MakeLabel("Schneidstoff bzw.Beschichtung:", box), 2, 0);
     grid->addWidget(MakeList("ComboBox17", box, 200), 3, 0);
     grid->addWidget(MakeLabel("Durchm.:", box), 2, 1);
     grid->addWidget(MakeList("ComboBox18", box, 70), 3, 1);

@@ -84,7 +84,7 @@ void InvariantChecker::typed(const Field& field, const std::string& text) {
             if (s.control == &field) s.typed = text;
 }
 
-bool InvariantChecker::ReadsAsNumber(std::string_view text) const {
+bool InvariantChecker::readsAsNumber(std::string_view text) const {
     if (numbers_.tryParse(text).has_value()) return true;
     // A range of two numbers: "0.1-0.2".
     const size_t dash = text.find('-', 1);
@@ -101,7 +101,7 @@ void InvariantChecker::checkField(Seen& seen, const std::string& set,
         faults.push_back(set + "." + field.name() + " shows \"" + text + "\"");
         return;
     }
-    if (ReadsAsNumber(text))
+    if (readsAsNumber(text))
         seen.number = true;
     else if (seen.number && !text.empty())
         faults.push_back(set + "." + field.name() + " holds \"" + text +

@@ -59,7 +59,7 @@ class InvariantChecker {
     };
     void checkControl(Seen& seen, const std::string& set, std::vector<std::string>& faults);
     void checkField(Seen& seen, const std::string& set, std::vector<std::string>& faults);
-    bool ReadsAsNumber(std::string_view text) const;
+    bool readsAsNumber(std::string_view text) const;
 
     const NumberText& numbers_;
     const MessageRecorder& messages_;
