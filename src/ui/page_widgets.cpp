@@ -14,6 +14,8 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeDrillingPage(parent);
     case 4:
         return MakeCountersinkingPage(parent);
+    case 3:
+        return MakeReamingPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:

@@ -13,6 +13,7 @@ QWidget* MakeMillingPage(QWidget* parent);
 QWidget* MakeTurningPage(QWidget* parent);
 QWidget* MakeDrillingPage(QWidget* parent);
 QWidget* MakeCountersinkingPage(QWidget* parent);
+QWidget* MakeReamingPage(QWidget* parent);
 QWidget* MakeCalculatorPage(QWidget* parent);
 
 } // namespace zerbo::ui

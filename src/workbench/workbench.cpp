@@ -4,6 +4,7 @@
 #include "drilling/drilling_page.h"
 #include "countersinking/countersinking_page.h"
 #include "milling/milling_page.h"
+#include "reaming/reaming_page.h"
 #include "turning/turning_page.h"
 
 namespace zerbo {
@@ -15,6 +16,9 @@ Pages MakePages(Shell& shell) {
     pages[2] = std::make_unique<DrillingPage>(shell);
     pages[3] = std::make_unique<PageModel>(shell, "Reiben", 107);
     pages[4] = std::make_unique<CountersinkingPage>(shell);
+    pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
+    pages[3] = std::make_unique<ReamingPage>(shell);
+    pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);
     pages[5] = std::make_unique<PageModel>(shell, "Sägen", 109);
     pages[6] = std::make_unique<CalculatorPage>(shell);
     return pages;

@@ -98,6 +98,14 @@ void InvariantChecker::typed(const Field& field, const std::string& text) {
             if (s.control == &field) s.typed = text;
 }
 
+bool InvariantChecker::readsAsNumber(std::string_view text) const {
+    if (numbers_.tryParse(text).has_value()) return true;
+    // A range of two numbers: "0.1-0.2".
+    const size_t dash = text.find('-', 1);
+    return dash != std::string_view::npos && numbers_.tryParse(text.substr(0, dash)) &&
+           numbers_.tryParse(text.substr(dash + 1));
+}
+
 void InvariantChecker::checkField(Seen& seen, const std::string& set,
                                   std::vector<std::string>& faults) {
     const auto& field = static_cast<const Field&>(*seen.control);
@@ -107,7 +115,7 @@ void InvariantChecker::checkField(Seen& seen, const std::string& set,
         faults.push_back(set + "." + field.name() + " shows \"" + text + "\"");
         return;
     }
-    if (numbers_.tryParse(text).has_value())
+    if (readsAsNumber(text))
         seen.number = true;
     else if (text.empty())
         return;

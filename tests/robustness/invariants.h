@@ -5,12 +5,13 @@
 // Number fields. A field that belongs to the program (not editable, or
 // editable but not holding what the user typed) holds a number as soon as
 // it has once shown a text that reads as one; from then on it must read as
-// a number, be empty or be a word without digits (a feed "Hand"). Fields
-// that only ever show words ("HSS", "P25", "Emulsion") are never taken for
-// number fields, nor are fields that showed words before any number (an
-// information field that shows a drill type or a limit, by tool). What a
-// field shows when it is first watched counts. The text a user typed into
-// an editable field stays the user's, whatever it is.
+// a number, be empty or be a word without digits (a feed "Hand"); a range
+// of two numbers ("0.1-0.2") counts as a number. Fields that only ever show
+// words ("HSS", "P25", "Emulsion") are never taken for number fields, nor
+// are fields that showed words before any number (an information field that
+// shows a drill type or a limit, by tool). What a field shows when it is
+// first watched counts. The text a user typed into an editable field stays
+// the user's, whatever it is.
 
 #include "shell/control_set.h"
 #include "shell/messages.h"
@@ -62,6 +63,7 @@ class InvariantChecker {
     };
     void checkControl(Seen& seen, const std::string& set, std::vector<std::string>& faults);
     void checkField(Seen& seen, const std::string& set, std::vector<std::string>& faults);
+    bool readsAsNumber(std::string_view text) const;
 
     const NumberText& numbers_;
     const MessageRecorder& messages_;

@@ -73,7 +73,11 @@ TEST_F(CheckerTest, NumberFieldsMustKeepReadingAsNumbers) {
     EXPECT_EQ(faults(), 0u);
     sheet.result.setText("1.5E-7");
     EXPECT_EQ(faults(), 0u);
+    sheet.result.setText("0,15-0,3"); // a range
+    EXPECT_EQ(faults(), 0u);
     sheet.result.setText("1,5 mm");
+    EXPECT_EQ(faults(), 1u);
+    sheet.result.setText("0,1-");
     EXPECT_EQ(faults(), 1u);
     sheet.result.setText("-INF");
     EXPECT_EQ(faults(), 1u);

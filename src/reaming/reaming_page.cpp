@@ -1,0 +1,335 @@
+#include "reaming/reaming_page.h"
+
+#include "materials/force_table.h"
+#include "shell/fixed_text.h"
+#include "shell/formulas.h"
+#include "shell/rounding.h"
+
+#include <vector>
+
+namespace zerbo {
+
+namespace {
+
+using LD = long double;
+using reaming::Group;
+
+std::vector<std::string> Items(reaming::Texts texts) { return {texts.begin(), texts.end()}; }
+
+void Show(std::initializer_list<Control*> controls, bool visible) {
+    for (Control* c : controls)
+        c->visible = visible;
+}
+
+// The reamer's lead angle, degrees: with it the allowance gives the depth of cut.
+constexpr double kChamferAngle = 45;
+
+} // namespace
+
+ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
+    hssBtn.caption = "HSS";
+    hmBtn.caption = "HM";
+    groupBtns.add(hssBtn);
+    groupBtns.add(hmBtn);
+    feedLow.caption = "0";
+    feedHigh.caption = "100";
+    feedPercentUnit.caption = "%";
+    feedMinCaption.caption = "min";
+    feedMaxCaption.caption = "max";
+    allowanceIncreaseCaption.caption = "Erhöhung:";
+    speedBar.smallStep = 1;
+    speedBar.largeStep = 10;
+    feedBar.smallStep = 1;
+    feedBar.largeStep = 10;
+    speedIncreaseStep_.set(50);
+
+    for (Control* c : std::initializer_list<Control*>{
+             &hssBtn, &hmBtn, &toolList, &cuttingMaterialList, &diameterList, &materialList,
+             &speedBar, &cuttingSpeed, &speedMin, &speedMax, &speedDownBtn, &speedUpBtn,
+             &speedPercent, &feed, &feedBar, &feedLow, &feedHigh, &feedPercentUnit,
+             &feedMinCaption, &feedMaxCaption, &allowance, &allowanceIncreaseCaption,
+             &allowanceDownBtn, &allowanceUpBtn, &allowancePercent, &spindleSpeed, &feedRate, &kc,
+             &removalRate, &power, &coolant})
+        add(*c);
+
+    hssBtn.onClick = [this] { GroupClick(); };
+    hmBtn.onClick = [this] { GroupClick(); };
+    materialList.onChange = [this] { ComboBox20Change(); };
+    toolList.onChange = [this] { ComboBox16Change(); };
+    cuttingMaterialList.onChange = [this] { ComboBox17Change(); };
+    diameterList.onChange = [this] { ComboBox18Change(); };
+    speedBar.onChange = [this] { ScrollBar8Scroll(); };
+    feedBar.onChange = [this] { ScrollBar13Scroll(); };
+    speedUpBtn.onClick = [this] { SpeedIncreaseClick(+1); };
+    speedDownBtn.onClick = [this] { SpeedIncreaseClick(-1); };
+    allowanceDownBtn.onClick = [this] { AllowanceIncreaseClick(-1); };
+    allowanceUpBtn.onClick = [this] { AllowanceIncreaseClick(+1); };
+}
+
+void ReamingPage::startUp() {
+    hssBtn.setDown(true);
+    GroupClick();
+    ResetFeedBar();
+}
+
+void ReamingPage::assignHints() {
+    allowance.hint = "Reibaufmaß";
+    allowancePercent.hint = "Erhöhung des Reibaufmaßes in %";
+    speedPercent.hint = "Erhöhung der Schnittgeschwindigkeit in %";
+    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
+    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
+    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
+    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
+    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Umdrehung";
+    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
+    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    hmBtn.hint = "Hartmetall";
+    speedDownBtn.hint = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
+    speedUpBtn.hint = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
+    toolList.hint = "Werkzeugtyp";
+    cuttingMaterialList.hint = "Schneidstoff bzw. Beschichtung";
+    diameterList.hint = "Reibahlendurchmesser";
+    materialList.hint = "Zu reibender Werkstoff";
+    coolant.hint = "Kühlmittelsortenfenster";
+    feedBar.hint = "Vorschubschieber";
+    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void ReamingPage::GroupClick() {
+    FillMaterialList();
+    LookUpForce();
+    ShowCoolant();
+    FillToolList();
+    FillCuttingMaterialList();
+    FillDiameterList();
+    LookUpSpeed();
+    SetSpeedRange();
+    LookUpFeed();
+    ResetFeedBar();
+    ApplyVisibility();
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    ComputeAllowance();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::ComboBox20Change() {
+    ShowCoolant();
+    ApplyVisibility();
+    LookUpSpeed();
+    SetSpeedRange();
+    LookUpFeed();
+    ResetFeedBar();
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    LookUpForce();
+    ComputeAllowance();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::ComboBox16Change() {
+    FillCuttingMaterialList();
+    ApplyVisibility();
+    FillDiameterList();
+    LookUpSpeed();
+    SetSpeedRange();
+    LookUpFeed();
+    ResetFeedBar();
+    ApplyVisibility();
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    ComputeAllowance();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::ComboBox17Change() {
+    ApplyVisibility();
+    LookUpSpeed();
+    SetSpeedRange();
+    LookUpFeed();
+    ResetFeedBar();
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::ComboBox18Change() {
+    // The carbide speeds change at 30 mm: a new range goes onto the bar, an
+    // unchanged one leaves the speed the user set.
+    if (LookUpSpeed()) SetSpeedRange();
+    LookUpFeed();
+    ResetFeedBar();
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    ComputeAllowance();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::ScrollBar8Scroll() {
+    cuttingSpeed.setText(text(LD(speedBar.position()) / 10));
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::ScrollBar13Scroll() {
+    const double table = shell().numbers.parseOr(tableFeed_, 0);
+    feed.setText(text(AdjustByPercent("+", feedBar.position(), table)));
+    ComputeFeedRate();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::SpeedIncreaseClick(int delta) {
+    if (!speedIncreaseStep_.step(delta)) return;
+    speedIncrease_ = speedIncreaseStep_.value();
+    SetSpeedRange();
+    ComputeFeedRate();
+    ComputeSpindleSpeed();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+void ReamingPage::AllowanceIncreaseClick(int delta) {
+    if (!allowanceIncreaseStep_.step(delta)) return;
+    ComputeAllowance();
+    ComputeRemovalRate();
+    ComputePower();
+}
+
+// ---------------------------------------------------------------------------
+// Steps
+
+void ReamingPage::FillMaterialList() { materialList.fill(Items(reaming::Materials(group()))); }
+
+void ReamingPage::LookUpForce() {
+    const int row = reaming::ForceRow(group(), materialList.index());
+    kc.setText(WriteWhole(MaterialBaseForce(row)));
+}
+
+void ReamingPage::ShowCoolant() {
+    coolant.lines = Items(reaming::CoolantLines(group(), materialList.index()));
+}
+
+void ReamingPage::FillToolList() { toolList.fill(Items(reaming::ToolTypes(group()))); }
+
+void ReamingPage::FillCuttingMaterialList() {
+    cuttingMaterialList.fill(Items(reaming::CuttingMaterials(group(), toolList.index())));
+}
+
+void ReamingPage::FillDiameterList() {
+    diameterList.fill(Items(reaming::Diameters(group(), toolList.index())));
+    const int increase = reaming::AllowanceIncrease(group(), toolList.index());
+    if (increase > 0)
+        allowanceIncreaseStep_.set(increase);
+    else
+        allowancePercent.setText("0%");
+}
+
+bool ReamingPage::LookUpSpeed() {
+    const auto found = reaming::LookUpSpeed(group(), toolList.index(), cuttingMaterialList.index(),
+                                            materialList.index(), diameter());
+    if (!found) return false;
+    auto& s = shell().state;
+    s.vcMin = found->min;
+    s.vcMax = found->max;
+    const bool changed = *found != range_;
+    range_ = *found;
+    return changed;
+}
+
+void ReamingPage::SetSpeedRange() {
+    const double low = AdjustByPercent("+", speedIncrease_, range_.min);
+    const double high = AdjustByPercent("+", speedIncrease_, range_.max);
+    const std::int32_t rlow = RoundHalfEven(low);
+    const std::int32_t rhigh = RoundHalfEven(high);
+    speedBar.setup(rlow * 10, rhigh * 10, (rlow + TruncDiv(rhigh - rlow, 2)) * 10);
+    cuttingSpeed.setText(text(LD(speedBar.position()) / 10));
+    speedMin.caption = TruncateDecimals(text(low), 1);
+    speedMax.caption = TruncateDecimals(text(high), 1);
+}
+
+void ReamingPage::LookUpFeed() {
+    if (auto f = reaming::LookUpFeed(group(), materialList.index(), diameter()))
+        tableFeed_ = std::string(*f);
+}
+
+void ReamingPage::ResetFeedBar() {
+    feedBar.setup(0, 100, 0);
+    feed.setText(tableFeed_);
+}
+
+void ReamingPage::ApplyVisibility() {
+    const bool hss = group() == Group::Hss;
+    const int type = toolList.index();
+    const bool coated = hss && (type == 0 || type == 1) &&
+                        cuttingMaterialList.index() == reaming::kTinCoated;
+    const bool peeling =
+        hss && (type == reaming::kHssPeelingCylindrical || type == reaming::kHssPeelingTaper);
+    Show({&feedBar, &feedLow, &feedHigh, &feedPercentUnit, &feedMinCaption, &feedMaxCaption},
+         coated || peeling);
+    Show({&speedUpBtn, &speedDownBtn, &speedPercent}, coated);
+    Show({&allowanceIncreaseCaption, &allowanceDownBtn, &allowanceUpBtn, &allowancePercent},
+         peeling);
+    speedIncrease_ = coated ? speedIncreaseStep_.value() : peeling ? 50 : 0;
+    SetSpeedRange();
+    ComputeFeedRate();
+}
+
+void ReamingPage::ComputeSpindleSpeed() {
+    spindleSpeed.setText(text(SpindleSpeed(diameter(), numOr(cuttingSpeed, 0))));
+}
+
+void ReamingPage::ComputeFeedRate() {
+    const double n = SpindleSpeed(diameter(), numOr(cuttingSpeed, 0));
+    feedRate.setText(text(LD(numOr(feed, 0)) * n));
+}
+
+void ReamingPage::ComputeAllowance() {
+    const auto table = reaming::LookUpAllowance(group(), materialList.index(), diameter());
+    if (!table) return;
+    if (!allowancePercent.visible) {
+        allowance.setText(std::string(*table));
+    } else if (table->find('-') == std::string_view::npos) {
+        allowance.setText(raisedAllowance(*table));
+    } else {
+        allowance.setText(raisedAllowance(TextBefore(*table, "-")) + "-" +
+                          raisedAllowance(TextAfter(*table, "-")));
+    }
+}
+
+void ReamingPage::ComputeRemovalRate() {
+    const double d = diameter();
+    const double depth = CountersinkDepth(d - workingAllowance(), d, kChamferAngle);
+    removalRate.setText(text(RemovalRate(depth, d, numOr(feedRate, 0))));
+}
+
+void ReamingPage::ComputePower() {
+    const double torque = TorqueSquare(numOr(kc, 0), numOr(feed, 0), workingAllowance());
+    const double pe = PowerFromTorque(torque, numOr(spindleSpeed, 0));
+    power.setText(WriteFixed(pe, 2, 6, shell().numbers.separator()));
+}
+
+double ReamingPage::diameter() const { return shell().numbers.parseOr(diameterList.text(), 0); }
+
+double ReamingPage::workingAllowance() const {
+    const std::string& a = allowance.text();
+    return shell().numbers.parseOr(a.find('-') == std::string::npos ? a : TextAfter(a, "-"), 0);
+}
+
+std::string ReamingPage::raisedAllowance(std::string_view value) const {
+    const double v = shell().numbers.parse(value);
+    return TruncateDecimals(text(AdjustByPercent("+", allowanceIncreaseStep_.value(), v)), 3);
+}
+
+} // namespace zerbo
