@@ -10,6 +10,8 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeMillingPage(parent);
     case 1:
         return MakeTurningPage(parent);
+    case 5:
+        return MakeSawingPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:

@@ -11,6 +11,7 @@ QWidget* MakePageWidget(int index, QWidget* parent);
 
 QWidget* MakeMillingPage(QWidget* parent);
 QWidget* MakeTurningPage(QWidget* parent);
+QWidget* MakeSawingPage(QWidget* parent);
 QWidget* MakeCalculatorPage(QWidget* parent);
 
 } // namespace zerbo::ui
