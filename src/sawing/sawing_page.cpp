@@ -5,7 +5,6 @@
 #include "shell/rounding.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace zerbo {
 
@@ -147,8 +146,7 @@ void SawingPage::ComboBox1Change() {
 
 void SawingPage::ComboBox2Change() {
     const bool shown = bladeTypeList.text() != kCircularSawBlade;
-    for (Control* c : std::initializer_list<Control*>{&feedRateBar, &feedRateLow, &feedRateHigh})
-        c->visible = shown;
+    feedRateBar.visible = feedRateLow.visible = feedRateHigh.visible = shown;
 }
 
 void SawingPage::ScrollBar5Scroll() {
@@ -203,8 +201,7 @@ void SawingPage::SetBarsFromTables() {
     cuttingSpeed.setText(WriteWhole(speedBar.position()));
     SetRangeBar(areaBar, areaLow, areaHigh, m->area);
     area.setText(WriteWhole(areaBar.position()));
-    const int d = std::clamp(depthList.index(), 0, static_cast<int>(kSawDepthClasses.size()) - 1);
-    SetRangeBar(feedRateBar, feedRateLow, feedRateHigh, m->feedRate[static_cast<size_t>(d)]);
+    SetRangeBar(feedRateBar, feedRateLow, feedRateHigh, m->feedRate[depthClass()]);
     feedRate.setText(WriteWhole(feedRateBar.position()));
 }
 
@@ -269,7 +266,7 @@ void SawingPage::RecomputeRemovalRate() {
         ShowDecimalError(shell().messages);
         return;
     }
-    removalRate.setText(text(RemovalRate(s, depth(), vf)));
+    removalRate.setText(text(RemovalRate(s, kSawDepthClasses[depthClass()].depth, vf)));
 }
 
 void SawingPage::RecomputeChain() {
@@ -312,10 +309,9 @@ std::int32_t SawingPage::whole(const std::string& text) const {
     return RoundHalfEven(shell().numbers.parseOr(text, 0));
 }
 
-std::int32_t SawingPage::depth() const {
-    const int i = depthList.index();
-    if (i < 0 || i >= static_cast<int>(kSawDepthClasses.size())) return 0;
-    return kSawDepthClasses[static_cast<size_t>(i)].depth;
+size_t SawingPage::depthClass() const {
+    const int last = static_cast<int>(kSawDepthClasses.size()) - 1;
+    return static_cast<size_t>(std::clamp(depthList.index(), 0, last));
 }
 
 } // namespace zerbo

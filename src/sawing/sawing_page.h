@@ -100,7 +100,8 @@ class SawingPage : public PageModel {
     std::int32_t bladeDiameter() const { return whole(bladeDiameterList.text()); }
     std::int32_t teeth() const { return whole(teethList.text()); }
     double thickness() const { return shell().numbers.parse(thicknessList.text()); }
-    std::int32_t depth() const;
+    // The depth class in use (the list stays on its first item).
+    size_t depthClass() const;
 
     std::int32_t kc11_ = 0; // N/mm²
     double mc_ = 0;
