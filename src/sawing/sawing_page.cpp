@@ -12,9 +12,6 @@ namespace {
 
 using LD = long double;
 
-const MessageText kWorkpieceAboveBlade{kInputNotice1};
-const MessageText kWorkpieceBelowOne{kInputNotice2};
-
 // Factors on the specific cutting force of the blade's tooth.
 constexpr double kToothFactors[] = {1.2, 1.3, 1.15};
 
@@ -160,12 +157,12 @@ void SawingPage::ScrollBar18Scroll() {
     // disagree: say so and step back towards the blade's range.
     const int dw = workpieceBar.position();
     if (dw > bladeDiameter()) {
-        shell().messages.information(kWorkpieceAboveBlade);
+        ShowInputNotice(shell().messages, 1);
         workpieceBar.setPosition(dw - 1);
         return;
     }
     if (dw < 1) {
-        shell().messages.information(kWorkpieceBelowOne);
+        ShowInputNotice(shell().messages, 2);
         workpieceBar.setPosition(dw + 1);
         return;
     }
