@@ -66,8 +66,6 @@ class SawingPage : public PageModel {
     double engagementAngle() const { return phi_; } // degrees
     double arcOfContact() const { return arc_; }    // mm
     double teethInContact() const { return ze_; }
-    double specificForce() const { return kc_; }    // N/mm²
-    double cuttingForce() const { return fc_; }     // N
 
   private:
     // Handlers
@@ -81,16 +79,17 @@ class SawingPage : public PageModel {
 
     // Steps
     void ShowCoolant();
-    void SetBarsFromTables();       // step 1
-    void RecomputeSpindleSpeed();   // step 2
-    void LookUpForceData();         // step 3
-    void RecomputeEngagement();     // steps 4 and 5
-    void RecomputeToothFeed();      // step 6
-    void RecomputeTeethInContact(); // step 7
-    void RecomputeCuttingPower();   // step 8
-    void RecomputeFeedRate();       // step 9
-    void RecomputeRemovalRate();    // step 10
-    void RecomputeChain();          // steps 3 to 10
+    void SetBarsFromTables();       // Vc, A and feed-rate bars in their ranges
+    void RecomputeSpindleSpeed();   // n
+    void LookUpForceData();         // kc1.1 and mc
+    void RecomputeEngagement();     // angle and arc of contact
+    void RecomputeToothFeed();      // fz
+    void RecomputeTeethInContact(); // ze
+    void RecomputeCuttingPower();   // kc, Fc and Pe
+    void RecomputeFeedRate();       // Vf
+    void RecomputeRemovalRate();    // Q
+    // The recomputation every change of an input runs: kc1.1 to Q in order.
+    void RecomputeChain();
     void ApplyBladePreset();
     void SetWorkpieceBounds();
 
@@ -108,8 +107,8 @@ class SawingPage : public PageModel {
     double phi_ = 0;
     double arc_ = 0;
     double ze_ = 0;
-    double kc_ = 0;
-    double fc_ = 0;
+    double kc_ = 0; // N/mm²
+    double fc_ = 0; // N
 };
 
 } // namespace zerbo
