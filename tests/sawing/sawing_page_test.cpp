@@ -66,7 +66,6 @@ TEST_P(SawingPageTest, StartsWithTheFirstItemsAndNoPreset) {
     EXPECT_EQ(item("ComboBox1"), "20");
     EXPECT_EQ(item("ComboBox9"), "24"); // the preset of Ds 20 would be 40
     EXPECT_EQ(item("ComboBox10"), "0.2");
-    EXPECT_EQ(item("ComboBox4"), "über 20 mm");
     for (const char* hidden : {"SpeedButton11", "ComboBox4", "ScrollBar6", "Label51", "Label52"})
         EXPECT_FALSE(page.find(hidden)->visible) << hidden;
     expectBar("ScrollBar5", 25, 50, 37);
@@ -77,7 +76,6 @@ TEST_P(SawingPageTest, StartsWithTheFirstItemsAndNoPreset) {
     EXPECT_EQ(label("Label172") + "/" + label("Label173") + "/" + field("Edit62"), "1/20/10");
     EXPECT_EQ(field("Edit20"), "1550"); // kc1.1, not kc
     expectResults(20, 24, 0.2, 37, 10, 12);
-    EXPECT_NEAR(page.teethInContact(), 4, 1e-12);
     // Newton's root, not the power law: Pe differs in its 12th digit.
     const std::string sep(1, GetParam());
     EXPECT_EQ(field("Edit17"), "588" + sep + "873289440013");
@@ -140,7 +138,6 @@ TEST_P(SawingPageTest, MaterialSetsItsRangesForceAndCoolant) {
     const std::string concentrate = "Hochleistungskühlschmier-Konzentrat";
     const Case cases[] = {
         {4, 25, 45, 35, 8, 10, 9, 20, 30, "935", {"Trocken oder Preßluft"}},
-        {5, 25, 30, 27, 8, 10, 9, 10, 20, "1140", {"Trocken oder Preßluft"}},
         {7, 400, 1000, 700, 50, 200, 125, 80, 100, "0",
          {concentrate, "Mischungsverhältnis: 1:50", "oder Schmierstift"}},
         {8, 1000, 2400, 1700, 80, 200, 140, 70, 100, "0", {"Schmierstift"}},
@@ -263,11 +260,11 @@ TEST(SawingPageInWorkbench, SpeedBarKeepsItsOwnRange) {
     main.selectPage(5);
     for (const char* list : {"ComboBox1", "ComboBox9", "ComboBox10"}) {
         ASSERT_TRUE(sawing.userSelect(list, 5));
-        ASSERT_TRUE(sawing.userScroll("ScrollBar18", 3));
         const Bar& bar = sawing.get<Bar>("ScrollBar5");
-        EXPECT_EQ(bar.min() * 100 + bar.max(), 1530) << list;
-        EXPECT_EQ(sawing.get<Label>("Label34").caption + sawing.get<Label>("Label36").caption,
-                  "1530");
+        EXPECT_EQ(WriteWhole(bar.min()) + sawing.get<Label>("Label34").caption +
+                      WriteWhole(bar.max()) + sawing.get<Label>("Label36").caption,
+                  "15153030")
+            << list;
     }
 }
 
