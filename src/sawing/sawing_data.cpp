@@ -8,7 +8,8 @@ template <class Row, size_t N, class Get>
 std::vector<std::string> Column(const std::array<Row, N>& rows, Get get) {
     std::vector<std::string> items;
     items.reserve(N);
-    for (const Row& r : rows) items.emplace_back(get(r));
+    for (const Row& r : rows)
+        items.emplace_back(get(r));
     return items;
 }
 

@@ -185,7 +185,9 @@ void SawingPage::ScrollBar6Scroll() {
 // ---------------------------------------------------------------------------
 // Steps
 
-void SawingPage::ShowCoolant() { coolant.lines = SawCoolantLines(materialList.index()); }
+void SawingPage::ShowCoolant() {
+    coolant.lines = SawCoolantLines(materialList.index());
+}
 
 void SawingPage::SetBarsFromTables() {
     const SawMaterial* m = material();
@@ -225,12 +227,14 @@ void SawingPage::RecomputeToothFeed() {
     // Without an arc of contact (or teeth) no tooth takes a feed.
     double fz = 0;
     if (arc_ > 0 && z > 0)
-        fz = PiProductRatio(whole(area.text()), bladeDiameter(), whole(cuttingSpeed.text()),
-                            arc_, z);
+        fz = PiProductRatio(whole(area.text()), bladeDiameter(), whole(cuttingSpeed.text()), arc_,
+                            z);
     toothFeed.setText(text(fz));
 }
 
-void SawingPage::RecomputeTeethInContact() { ze_ = AngleShare(teeth(), phi_); }
+void SawingPage::RecomputeTeethInContact() {
+    ze_ = AngleShare(teeth(), phi_);
+}
 
 void SawingPage::RecomputeCuttingPower() {
     double s = 0;

@@ -69,13 +69,13 @@ class SawingPage : public PageModel {
 
   private:
     // Handlers
-    void ComboBox3Change();  // material
-    void ComboBox1Change();  // blade diameter
-    void ComboBox2Change();  // blade type
-    void ScrollBar5Scroll(); // Vc
+    void ComboBox3Change();   // material
+    void ComboBox1Change();   // blade diameter
+    void ComboBox2Change();   // blade type
+    void ScrollBar5Scroll();  // Vc
     void ScrollBar18Scroll(); // Dw
     void ScrollBar19Scroll(); // A
-    void ScrollBar6Scroll(); // feed rate
+    void ScrollBar6Scroll();  // feed rate
 
     // Steps
     void ShowCoolant();

@@ -40,7 +40,8 @@ class CaptionsFollow : public QObject {
 
   private:
     void apply(bool shown) {
-        for (QWidget* w : captions_) w->setHidden(!shown);
+        for (QWidget* w : captions_)
+            w->setHidden(!shown);
     }
     std::vector<QWidget*> captions_;
 };
@@ -109,7 +110,8 @@ QGroupBox* Slider(const QString& title, const SliderNames& n, const QStringList&
     auto* row = new QHBoxLayout(values);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(MakeField(n.field, values, 60));
-    for (const QString& unit : units) row->addWidget(MakeLabel(unit, values));
+    for (const QString& unit : units)
+        row->addWidget(MakeLabel(unit, values));
     row->addStretch(1);
     g->addWidget(values, 0, 2);
     int r = 1;

@@ -136,10 +136,11 @@ TEST_P(SawingPageTest, MaterialSetsItsRangesForceAndCoolant) {
         std::vector<std::string> coolant;
     };
     const std::string concentrate = "Hochleistungskühlschmier-Konzentrat";
+    const std::vector<std::string> copper = {concentrate, "Mischungsverhältnis: 1:50",
+                                             "oder Schmierstift"};
     const Case cases[] = {
         {4, 25, 45, 35, 8, 10, 9, 20, 30, "935", {"Trocken oder Preßluft"}},
-        {7, 400, 1000, 700, 50, 200, 125, 80, 100, "0",
-         {concentrate, "Mischungsverhältnis: 1:50", "oder Schmierstift"}},
+        {7, 400, 1000, 700, 50, 200, 125, 80, 100, "0", copper},
         {8, 1000, 2400, 1700, 80, 200, 140, 70, 100, "0", {"Schmierstift"}},
         {9, 1500, 2400, 1950, 80, 200, 140, 70, 100, "0", {"Trocken"}},
         {0, 25, 50, 37, 10, 14, 12, 10, 25, "1550", {concentrate, "Mischungsverhältnis: 1:20"}},
@@ -204,7 +205,8 @@ TEST_P(SawingPageTest, WorkpieceNoticesWhenBoundsAndPositionDisagree) {
               "Werkstückdurchmesser darf nicht größer als Sägeblattdurchmesser werden.");
     EXPECT_EQ(messages.entries[1].text, "Werkstückdurchmesser darf nicht kleiner als 1mm werden.");
     // Both are information notices the robustness checks know as such.
-    for (const auto& e : messages.entries) EXPECT_TRUE(robustness::IsOwnMessage(e, shell.numbers));
+    for (const auto& e : messages.entries)
+        EXPECT_TRUE(robustness::IsOwnMessage(e, shell.numbers));
 }
 
 TEST_P(SawingPageTest, UnreadableThicknessKeepsForceAndRemovalRate) {

@@ -12,7 +12,8 @@ namespace {
 std::optional<double> PlainRootOfPower(int a, int b, double x) {
     auto power = [](int k, long double v) {
         long double r = v;
-        for (int i = 1; i < k; ++i) r *= v;
+        for (int i = 1; i < k; ++i)
+            r *= v;
         return r;
     };
     long double c = 1;
