@@ -16,6 +16,8 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeCountersinkingPage(parent);
     case 3:
         return MakeReamingPage(parent);
+    case 5:
+        return MakeSawingPage(parent);
     case 6:
         return MakeCalculatorPage(parent);
     default:

@@ -14,6 +14,7 @@ QWidget* MakeTurningPage(QWidget* parent);
 QWidget* MakeDrillingPage(QWidget* parent);
 QWidget* MakeCountersinkingPage(QWidget* parent);
 QWidget* MakeReamingPage(QWidget* parent);
+QWidget* MakeSawingPage(QWidget* parent);
 QWidget* MakeCalculatorPage(QWidget* parent);
 
 } // namespace zerbo::ui

@@ -5,6 +5,7 @@
 #include "countersinking/countersinking_page.h"
 #include "milling/milling_page.h"
 #include "reaming/reaming_page.h"
+#include "sawing/sawing_page.h"
 #include "turning/turning_page.h"
 
 namespace zerbo {
@@ -19,7 +20,7 @@ Pages MakePages(Shell& shell) {
     pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
     pages[3] = std::make_unique<ReamingPage>(shell);
     pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);
-    pages[5] = std::make_unique<PageModel>(shell, "Sägen", 109);
+    pages[5] = std::make_unique<SawingPage>(shell);
     pages[6] = std::make_unique<CalculatorPage>(shell);
     return pages;
 }

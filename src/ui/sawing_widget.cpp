@@ -1,0 +1,202 @@
+#include "ui/page_widgets.h"
+
+#include "ui/form.h"
+#include "ui/sketch.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStringList>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace zerbo::ui {
+
+namespace {
+
+// Shows and hides fixed captions together with the control they belong to.
+class CaptionsFollow : public QObject {
+  public:
+    CaptionsFollow(QWidget* control, std::vector<QWidget*> captions)
+        : QObject(control), captions_(std::move(captions)) {
+        control->installEventFilter(this);
+        apply(!control->isHidden());
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent) apply(true);
+        if (event->type() == QEvent::HideToParent) apply(false);
+        return false;
+    }
+
+  private:
+    void apply(bool shown) {
+        for (QWidget* w : captions_)
+            w->setHidden(!shown);
+    }
+    std::vector<QWidget*> captions_;
+};
+
+QWidget* Blade(QWidget* page) {
+    auto* col = new QWidget(page);
+    auto* v = new QVBoxLayout(col);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    auto* material = MakeGroup("Schneidstoffgruppe:", col);
+    static const char* const materialNames[] = {"SpeedButton4", "SpeedButton11"};
+    static const QString materialCaptions[] = {"HSS", "HM"};
+    (new QHBoxLayout(material))
+        ->addWidget(MakeButtonRow(materialNames, materialCaptions, 2, material, 48));
+    v->addWidget(material);
+
+    auto* blade = MakeGroup("Sägeblatt:", col);
+    auto* g = new QGridLayout(blade);
+    g->addWidget(MakeLabel("Sägeblattart:", blade), 0, 0, 1, 3);
+    g->addWidget(MakeList("ComboBox2", blade), 1, 0, 1, 3);
+    g->addWidget(MakeLabel("Durchmesser:", blade), 2, 0);
+    g->addWidget(MakeLabel("Zähnezahl:", blade), 2, 1);
+    g->addWidget(MakeLabel("Stärke:", blade), 2, 2);
+    g->addWidget(MakeList("ComboBox1", blade, 70), 3, 0);
+    g->addWidget(MakeList("ComboBox9", blade, 70), 3, 1);
+    g->addWidget(MakeList("ComboBox10", blade, 60), 3, 2);
+    v->addWidget(blade);
+
+    auto* work = MakeGroup("Werkstück:", col);
+    auto* w = new QVBoxLayout(work);
+    w->addWidget(MakeLabel("Werkstoff:", work));
+    w->addWidget(MakeList("ComboBox3", work, 230));
+    // The depth classes stay out of sight; the removal rate takes the first.
+    auto* depthCaption = MakeLabel("Schnittiefe:", work);
+    w->addWidget(depthCaption);
+    auto* depth = MakeList("ComboBox4", work);
+    w->addWidget(depth);
+    new CaptionsFollow(depth, {depthCaption});
+    w->addWidget(MakeLabel("Kühl- bzw. Schmiermittel:", work));
+    auto* coolant = MakeMemo("Memo1", work);
+    coolant->setMinimumHeight(70);
+    w->addWidget(coolant, 1);
+    v->addWidget(work, 1);
+    return col;
+}
+
+// A slider group: the bar with its field and fixed units on one row, the
+// range under it ("min."/"max." captions over the bound labels where given).
+struct SliderNames {
+    const char* bar;
+    const char* field;
+    const char* low;
+    const char* high;
+};
+QGroupBox* Slider(const QString& title, const SliderNames& n, const QStringList& units,
+                  bool captions, QWidget* parent) {
+    auto* box = MakeGroup(title, parent);
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(0);
+    auto* bar = MakeBar(n.bar, box);
+    bar->setMinimumWidth(150);
+    g->addWidget(bar, 0, 0, 1, 2);
+    // Field and units in a block of one width, so the bars line up.
+    auto* values = new QWidget(box);
+    values->setFixedWidth(150);
+    auto* row = new QHBoxLayout(values);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(MakeField(n.field, values, 60));
+    for (const QString& unit : units)
+        row->addWidget(MakeLabel(unit, values));
+    row->addStretch(1);
+    g->addWidget(values, 0, 2);
+    int r = 1;
+    if (captions) {
+        g->addWidget(MakeLabel("min.", box), r, 0);
+        g->addWidget(MakeLabel("max.", box), r, 1, Qt::AlignRight);
+        ++r;
+    }
+    g->addWidget(MakeLabel("", box, n.low), r, 0);
+    g->addWidget(MakeLabel("", box, n.high), r, 1, Qt::AlignRight);
+    g->setColumnStretch(0, 1);
+    g->setColumnStretch(1, 1);
+    return box;
+}
+
+QWidget* Sliders(QWidget* page) {
+    auto* col = new QWidget(page);
+    auto* v = new QVBoxLayout(col);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->addWidget(Slider("Werkstückabmessung D:", {"ScrollBar18", "Edit62", "Label172", "Label173"},
+                        {"mm"}, false, col));
+    v->addWidget(Slider("Spez. Schnittfl.", {"ScrollBar19", "Edit63", "Label176", "Label177"},
+                        {"mm²", "(x1000)"}, false, col));
+    v->addWidget(Slider("Schnittgeschw. Vc:", {"ScrollBar5", "Edit16", "Label34", "Label36"},
+                        {"m/Min."}, true, col));
+
+    // Vf with the feed-rate range under it (shown only for blade types that
+    // have one).
+    auto* feed = MakeGroup("Vorschubgeschw. Vf:", col);
+    auto* fg = new QGridLayout(feed);
+    fg->setVerticalSpacing(0);
+    auto* vf = new QHBoxLayout;
+    vf->addWidget(MakeField("Edit19", feed, 150));
+    vf->addWidget(MakeLabel("mm/Min.", feed));
+    vf->addStretch(1);
+    fg->addLayout(vf, 0, 0, 1, 2);
+    auto* bar = MakeBar("ScrollBar6", feed);
+    bar->setMinimumWidth(150);
+    fg->addWidget(bar, 1, 0, 1, 2);
+    auto* minCaption = MakeLabel("min.", feed);
+    auto* maxCaption = MakeLabel("max.", feed);
+    fg->addWidget(minCaption, 2, 0);
+    fg->addWidget(maxCaption, 2, 1, Qt::AlignRight);
+    fg->addWidget(MakeLabel("", feed, "Label51"), 3, 0);
+    fg->addWidget(MakeLabel("", feed, "Label52"), 3, 1, Qt::AlignRight);
+    new CaptionsFollow(bar, {minCaption, maxCaption});
+    v->addWidget(feed);
+    v->addStretch(1);
+    return col;
+}
+
+QWidget* Results(QWidget* page) {
+    auto* col = new QWidget(page);
+    auto* v = new QVBoxLayout(col);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto* sketch = MakeSketch("sawing", col);
+    sketch->setMinimumSize(120, 160);
+    v->addWidget(sketch, 1);
+
+    auto* result = MakeGroup("Ergebnis:", col);
+    auto* g = new QGridLayout(result);
+    const std::pair<const char*, const char*> rows[] = {{"n in U/Min.", "Edit17"},
+                                                        {"fz in mm/Zahn", "Edit18"},
+                                                        {"kc 1,1 in N/mm²", "Edit20"},
+                                                        {"Q in cm³/Min.", "Edit21"},
+                                                        {"Pe in kW", "Edit22"}};
+    int r = 0;
+    for (const auto& [caption, field] : rows) {
+        g->addWidget(MakeLabel(caption, result), r, 0);
+        g->addWidget(MakeField(field, result, 130), r, 1);
+        ++r;
+    }
+    v->addWidget(result);
+    return col;
+}
+
+} // namespace
+
+QWidget* MakeSawingPage(QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* h = new QHBoxLayout(page);
+    h->addWidget(Blade(page));
+    h->addWidget(Sliders(page), 1);
+    h->addWidget(Results(page));
+    return page;
+}
+
+} // namespace zerbo::ui
