@@ -12,10 +12,10 @@ QWidget* MakePageWidget(int index, QWidget* parent) {
         return MakeTurningPage(parent);
     case 2:
         return MakeDrillingPage(parent);
-    case 4:
-        return MakeCountersinkingPage(parent);
     case 3:
         return MakeReamingPage(parent);
+    case 4:
+        return MakeCountersinkingPage(parent);
     case 5:
         return MakeSawingPage(parent);
     case 6:

@@ -12,8 +12,8 @@ QWidget* MakePageWidget(int index, QWidget* parent);
 QWidget* MakeMillingPage(QWidget* parent);
 QWidget* MakeTurningPage(QWidget* parent);
 QWidget* MakeDrillingPage(QWidget* parent);
-QWidget* MakeCountersinkingPage(QWidget* parent);
 QWidget* MakeReamingPage(QWidget* parent);
+QWidget* MakeCountersinkingPage(QWidget* parent);
 QWidget* MakeSawingPage(QWidget* parent);
 QWidget* MakeCalculatorPage(QWidget* parent);
 

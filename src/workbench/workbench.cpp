@@ -1,8 +1,8 @@
 #include "workbench/workbench.h"
 
 #include "calculator/calculator_page.h"
-#include "drilling/drilling_page.h"
 #include "countersinking/countersinking_page.h"
+#include "drilling/drilling_page.h"
 #include "milling/milling_page.h"
 #include "reaming/reaming_page.h"
 #include "sawing/sawing_page.h"
@@ -15,11 +15,8 @@ Pages MakePages(Shell& shell) {
     pages[0] = std::make_unique<MillingPage>(shell);
     pages[1] = std::make_unique<TurningPage>(shell);
     pages[2] = std::make_unique<DrillingPage>(shell);
-    pages[3] = std::make_unique<PageModel>(shell, "Reiben", 107);
-    pages[4] = std::make_unique<CountersinkingPage>(shell);
-    pages[2] = std::make_unique<PageModel>(shell, "Bohren", 106);
     pages[3] = std::make_unique<ReamingPage>(shell);
-    pages[4] = std::make_unique<PageModel>(shell, "Senken", 108);
+    pages[4] = std::make_unique<CountersinkingPage>(shell);
     pages[5] = std::make_unique<SawingPage>(shell);
     pages[6] = std::make_unique<CalculatorPage>(shell);
     return pages;
