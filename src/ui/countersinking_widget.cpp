@@ -95,17 +95,13 @@ QGroupBox* Feed(QWidget* parent) {
 QGroupBox* Results(QWidget* parent) {
     auto* box = MakeGroup("", parent);
     auto* g = new QGridLayout(box);
-    const std::pair<const char*, const char*> rows[] = {{"n in U/Min.", "Edit25"},
-                                                        {"Vf in mm/min.", "Edit26"},
-                                                        {"kc in N/mm²", "Edit27"},
-                                                        {"Q in cm³/Min.", "Edit28"},
-                                                        {"Pe in kW", "Edit29"}};
-    int r = 0;
-    for (const auto& [caption, field] : rows) {
-        g->addWidget(MakeLabel(caption, box), r, 0);
-        g->addWidget(MakeField(field, box, 150), r, 1);
-        ++r;
-    }
+    AddResultRows(g,
+                  {{"n in U/Min.", "Edit25"},
+                   {"Vf in mm/min.", "Edit26"},
+                   {"kc in N/mm²", "Edit27"},
+                   {"Q in cm³/Min.", "Edit28"},
+                   {"Pe in kW", "Edit29"}},
+                  box);
     g->setColumnStretch(2, 1);
     return box;
 }

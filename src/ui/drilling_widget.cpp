@@ -84,17 +84,13 @@ QWidget* Cutting(QWidget* page) {
 
     auto* result = MakeGroup("Ergebnis:", col);
     auto* rg = new QGridLayout(result);
-    const std::pair<const char*, const char*> rows[] = {{"n in U/Min.:", "Edit39"},
-                                                        {"Vf in mm/Min.:", "Edit40"},
-                                                        {"kc in N/mm²", "Edit41"},
-                                                        {"Q in cm³/Min.", "Edit43"},
-                                                        {"Pe in kW", "Edit42"}};
-    int r = 0;
-    for (const auto& [caption, field] : rows) {
-        rg->addWidget(MakeLabel(caption, result), r, 0);
-        rg->addWidget(MakeField(field, result, 150), r, 1);
-        ++r;
-    }
+    AddResultRows(rg,
+                  {{"n in U/Min.:", "Edit39"},
+                   {"Vf in mm/Min.:", "Edit40"},
+                   {"kc in N/mm²", "Edit41"},
+                   {"Q in cm³/Min.", "Edit43"},
+                   {"Pe in kW", "Edit42"}},
+                  result);
     v->addWidget(result);
     v->addStretch(1);
     return col;

@@ -136,12 +136,23 @@ QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* me
     auto* groups = MakeGroup("Werkstoffgruppe:", parent);
     auto* v = new QVBoxLayout(groups);
     QString numbers[11];
-    for (int i = 0; i < 11; ++i) numbers[i] = QString::number(i + 1);
+    for (int i = 0; i < 11; ++i)
+        numbers[i] = QString::number(i + 1);
     v->addWidget(MakeButtonRow(buttons, numbers, 11, groups, 26));
     auto* text = MakeMemo(memo, groups);
     text->setMinimumHeight(130);
     v->addWidget(text);
     return groups;
+}
+
+void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent,
+                   int fieldWidth) {
+    int r = 0;
+    for (const ResultRow& row : rows) {
+        grid->addWidget(MakeLabel(row.caption, parent), r, 0);
+        grid->addWidget(MakeField(row.field, parent, fieldWidth), r, 1);
+        ++r;
+    }
 }
 
 QToolButton* MakeGlyphButton(const char* name, const QString& glyph, QWidget* parent) {

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QString>
 
+#include <initializer_list>
+
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -66,6 +68,16 @@ QWidget* MakeButtonRow(const char* const* names, const QString* captions, int co
 // that describes the group.
 QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
                                 QWidget* parent);
+
+// The caption and result field of one row of a result box.
+struct ResultRow {
+    const char* caption;
+    const char* field;
+};
+// Result rows in a grid: the caption in column 0, the read-only field in
+// column 1, one row each from row 0 on.
+void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent,
+                   int fieldWidth = 150);
 
 // A glyph button that does not stay down: the "Steigerung" arrows and the
 // percent buttons.

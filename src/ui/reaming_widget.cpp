@@ -68,7 +68,8 @@ QGridLayout* BarGroup(QGroupBox* box, const char* bar, const char* field, const 
     highRow->addStretch(1);
     for (auto [row, labels] : {std::pair{lowRow, low}, std::pair{highRow, high}}) {
         row->setSpacing(4);
-        for (QLabel* l : labels) row->addWidget(l);
+        for (QLabel* l : labels)
+            row->addWidget(l);
     }
     lowRow->addStretch(1);
     g->addLayout(lowRow, 1, 0, 1, 2);
@@ -114,17 +115,13 @@ QGroupBox* Allowance(QWidget* parent) {
 QGroupBox* Results(QWidget* parent) {
     auto* result = MakeGroup("Ergebnis:", parent);
     auto* g = new QGridLayout(result);
-    const std::pair<const char*, const char*> rows[] = {{"n in U/Min.:", "Edit32"},
-                                                        {"Vf in mm/Min.:", "Edit33"},
-                                                        {"kc in N/mm²", "Edit34"},
-                                                        {"Q in cm³/Min.:", "Edit35"},
-                                                        {"Pe in kW:", "Edit36"}};
-    int r = 0;
-    for (const auto& [caption, field] : rows) {
-        g->addWidget(MakeLabel(caption, result), r, 0);
-        g->addWidget(MakeField(field, result, 150), r, 1);
-        ++r;
-    }
+    AddResultRows(g,
+                  {{"n in U/Min.:", "Edit32"},
+                   {"Vf in mm/Min.:", "Edit33"},
+                   {"kc in N/mm²", "Edit34"},
+                   {"Q in cm³/Min.:", "Edit35"},
+                   {"Pe in kW:", "Edit36"}},
+                  result);
     g->setColumnStretch(2, 1);
     return result;
 }

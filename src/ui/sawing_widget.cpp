@@ -173,17 +173,13 @@ QWidget* Results(QWidget* page) {
 
     auto* result = MakeGroup("Ergebnis:", col);
     auto* g = new QGridLayout(result);
-    const std::pair<const char*, const char*> rows[] = {{"n in U/Min.", "Edit17"},
-                                                        {"fz in mm/Zahn", "Edit18"},
-                                                        {"kc 1,1 in N/mm²", "Edit20"},
-                                                        {"Q in cm³/Min.", "Edit21"},
-                                                        {"Pe in kW", "Edit22"}};
-    int r = 0;
-    for (const auto& [caption, field] : rows) {
-        g->addWidget(MakeLabel(caption, result), r, 0);
-        g->addWidget(MakeField(field, result, 130), r, 1);
-        ++r;
-    }
+    AddResultRows(g,
+                  {{"n in U/Min.", "Edit17"},
+                   {"fz in mm/Zahn", "Edit18"},
+                   {"kc 1,1 in N/mm²", "Edit20"},
+                   {"Q in cm³/Min.", "Edit21"},
+                   {"Pe in kW", "Edit22"}},
+                  result, 130);
     v->addWidget(result);
     return col;
 }
