@@ -5,7 +5,7 @@ BUILD  := build
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots clean
+.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots package clean
 
 all: build
 
@@ -59,6 +59,13 @@ bench: deps
 	@cmake --preset bench > /dev/null
 	@cmake --build --preset bench
 	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_bench
+
+# The Debian package of an optimised build: build-release/zerbo_<version>_<arch>.deb
+package: deps
+	@cmake --preset release > /dev/null
+	@cmake --build --preset release --target zerbo
+	@cd build-release && cpack
+	@ls build-release/zerbo_*.deb
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots
