@@ -67,8 +67,13 @@ package: deps
 	@cd build-release && cpack
 	@ls build-release/zerbo_*.deb
 
+# Every page and dialog under build/screenshots; the README's pictures are
+# copied from there into docs/screenshots.
+README_SHOTS := page-0-fraesen page-1-drehen dialog-genaue-materialbestimmung dialog-advisor-drehen
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots
+	@mkdir -p docs/screenshots
+	@for s in $(README_SHOTS); do cp $(BUILD)/screenshots/$$s.png docs/screenshots/; done
 
 clean:
 	@rm -rf $(BUILD) build-*

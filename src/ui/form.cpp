@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include "ui/field_width.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,7 +21,7 @@ QLineEdit* MakeField(const char* name, QWidget* parent, int width) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setReadOnly(true);
-    if (width > 0) e->setFixedWidth(width);
+    if (width > 0) e->setFixedWidth(FontScaledWidth(e, width));
     return e;
 }
 
@@ -122,7 +124,7 @@ QWidget* MakeButtonRow(const char* const* names, const QString* captions, int co
     box->setSpacing(2);
     for (int i = 0; i < count; ++i) {
         auto* b = MakeSpeedButton(names[i], captions[i], row);
-        if (buttonWidth > 0) b->setFixedWidth(buttonWidth);
+        if (buttonWidth > 0) b->setFixedWidth(FontScaledWidth(b, buttonWidth));
         box->addWidget(b);
     }
     box->addStretch(1);
