@@ -10,6 +10,7 @@ part=$1 build=$2 id=$3 version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+cmake=${CMAKE:-cmake} cpack=${CPACK:-cpack}
 
 desktop=usr/share/applications/$id.desktop
 metainfo=usr/share/metainfo/$id.metainfo.xml
@@ -17,7 +18,7 @@ icon=usr/share/icons/hicolor/scalable/apps/$id.svg
 
 case $part in
 installed)
-    DESTDIR=$work/root cmake --install "$build" --prefix /usr >/dev/null
+    DESTDIR=$work/root "$cmake" --install "$build" --prefix /usr >/dev/null
     for f in usr/bin/zerbo "$desktop" "$metainfo" "$icon"; do
         [ -e "$work/root/$f" ] || fail "not installed: /$f"
     done
@@ -29,7 +30,7 @@ installed)
     [ "$newest" = "$version" ] || fail "newest release in the metainfo is $newest, the program is $version"
     ;;
 deb)
-    cpack --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+    "$cpack" --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
         { cat "$work/cpack.log"; fail "cpack"; }
     debs=("$work"/pkg/zerbo_*.deb)
     [ -f "${debs[0]}" ] || fail "no zerbo_*.deb"
