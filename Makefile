@@ -5,7 +5,7 @@ BUILD  := build
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots clean
+.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots package clean
 
 all: build
 
@@ -60,8 +60,20 @@ bench: deps
 	@cmake --build --preset bench
 	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_bench
 
+# The Debian package of an optimised build: build-release/zerbo_<version>_<arch>.deb
+package: deps
+	@cmake --preset release > /dev/null
+	@cmake --build --preset release --target zerbo
+	@cd build-release && cpack
+	@ls build-release/zerbo_*.deb
+
+# Every page and dialog under build/screenshots; the README's pictures are
+# copied from there into docs/screenshots.
+README_SHOTS := page-0-fraesen page-1-drehen dialog-genaue-materialbestimmung dialog-advisor-drehen
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots
+	@mkdir -p docs/screenshots
+	@for s in $(README_SHOTS); do cp $(BUILD)/screenshots/$$s.png docs/screenshots/; done
 
 clean:
 	@rm -rf $(BUILD) build-*

@@ -2,6 +2,7 @@
 // README and for looking at the layout without a display.
 //   zerbo_screenshots DIR   (use the offscreen platform: QT_QPA_PLATFORM=offscreen)
 
+#include "app/app_setup.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    zerbo::app::SetUpGuiApplication(app);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("screenshots");
     QDir().mkpath(dir);
     zerbo::ui::MainWindow window(',');

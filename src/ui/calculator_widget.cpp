@@ -1,5 +1,6 @@
 #include "ui/page_widgets.h"
 
+#include "ui/field_width.h"
 #include "ui/form.h"
 
 #include <QGridLayout>
@@ -27,8 +28,9 @@ QGroupBox* MakeCalculatorGroup(const QString& title, const Row (&rows)[3], QWidg
         auto* caption = MakeLabel(QString::fromUtf8(row.caption), group);
         caption->setMinimumWidth(120);
         grid->addWidget(caption, r, 0);
-        auto* field = MakeField(row.name, group, 140);
+        auto* field = MakeField(row.name, group);
         field->setReadOnly(false);
+        FitWidestNumber(field);
         Colour(field, row.result ? kYellow : kLime);
         grid->addWidget(field, r, 1);
         grid->addWidget(MakeLabel(QString::fromUtf8(row.unit), group), r, 2);

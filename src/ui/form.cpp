@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "ui/glyph.h"
+#include "ui/field_width.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,7 @@ QLineEdit* MakeField(const char* name, QWidget* parent, int width) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setReadOnly(true);
-    if (width > 0) e->setFixedWidth(width);
+    if (width > 0) e->setFixedWidth(FontScaledWidth(e, width));
     return e;
 }
 
@@ -124,7 +125,7 @@ QWidget* MakeButtonRow(const char* const* names, const QString* captions, int co
     box->setSpacing(2);
     for (int i = 0; i < count; ++i) {
         auto* b = MakeSpeedButton(names[i], captions[i], row);
-        if (buttonWidth > 0) b->setFixedWidth(buttonWidth);
+        if (buttonWidth > 0) b->setFixedWidth(FontScaledWidth(b, buttonWidth));
         box->addWidget(b);
     }
     box->addStretch(1);

@@ -1,5 +1,6 @@
 #include "ui/page_widgets.h"
 
+#include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/glyph.h"
 #include "ui/sketch.h"
@@ -67,7 +68,9 @@ QWidget* Engagement(const char* caption, const char* field, const char* bar, con
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(0);
     g->addWidget(MakeLabel(caption, block), 0, 0);
-    g->addWidget(MakeField(field, block, 120), 0, 1);
+    auto* value = MakeField(field, block);
+    FitWidestNumber(value); // hm shows fifteen digits
+    g->addWidget(value, 0, 1);
     g->addWidget(MakeLabel("mm", block), 0, 2);
     auto* b = MakeBar(bar, block);
     b->setMinimumWidth(190);
@@ -148,7 +151,9 @@ QWidget* Results(QWidget* page) {
     int r = 0;
     for (const auto& [caption, field] : rows) {
         g->addWidget(MakeLabel(caption, result), r++, 0);
-        g->addWidget(MakeField(field, result, 150), r++, 0);
+        auto* value = MakeField(field, result);
+        FitWidestNumber(value);
+        g->addWidget(value, r++, 0);
     }
     auto* werkstoff = new QPushButton("Werkstoff", result);
     werkstoff->setObjectName("SpeedButton19");

@@ -1,5 +1,6 @@
 #include "ui/page_widgets.h"
 
+#include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/glyph.h"
 #include "ui/sketch.h"
@@ -119,7 +120,9 @@ QWidget* Values(QWidget* page) {
     int r = 0;
     for (const auto& [label, field] : rows) {
         rg->addWidget(MakeLabel("", result, label), r, 0);
-        rg->addWidget(MakeField(field, result, 150), r, 1);
+        auto* value = MakeField(field, result);
+        FitWidestNumber(value);
+        rg->addWidget(value, r, 1);
         ++r;
     }
     auto* werkstoff = new QPushButton("Werkstoff", result);
