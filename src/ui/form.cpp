@@ -146,12 +146,13 @@ QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* me
     return groups;
 }
 
-void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent,
-                   int fieldWidth) {
+void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent) {
     int r = 0;
     for (const ResultRow& row : rows) {
         grid->addWidget(MakeLabel(row.caption, parent), r, 0);
-        grid->addWidget(MakeField(row.field, parent, fieldWidth), r, 1);
+        QLineEdit* field = MakeField(row.field, parent);
+        FitWidestNumber(field);
+        grid->addWidget(field, r, 1);
         ++r;
     }
 }

@@ -75,9 +75,8 @@ struct ResultRow {
     const char* field;
 };
 // Result rows in a grid: the caption in column 0, the read-only field in
-// column 1, one row each from row 0 on.
-void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent,
-                   int fieldWidth = 150);
+// column 1 wide enough for any number text, one row each from row 0 on.
+void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent);
 
 // A glyph button that does not stay down: the "Steigerung" arrows and the
 // percent buttons.

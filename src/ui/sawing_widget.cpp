@@ -1,5 +1,6 @@
 #include "ui/page_widgets.h"
 
+#include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -106,7 +107,7 @@ QGroupBox* Slider(const QString& title, const SliderNames& n, const QStringList&
     g->addWidget(bar, 0, 0, 1, 2);
     // Field and units in a block of one width, so the bars line up.
     auto* values = new QWidget(box);
-    values->setFixedWidth(150);
+    values->setFixedWidth(FontScaledWidth(values, 150));
     auto* row = new QHBoxLayout(values);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(MakeField(n.field, values, 60));
@@ -179,7 +180,7 @@ QWidget* Results(QWidget* page) {
                    {"kc 1,1 in N/mm²", "Edit20"},
                    {"Q in cm³/Min.", "Edit21"},
                    {"Pe in kW", "Edit22"}},
-                  result, 130);
+                  result);
     v->addWidget(result);
     return col;
 }
