@@ -59,6 +59,7 @@ bench: deps
 	@cmake --preset bench > /dev/null
 	@cmake --build --preset bench
 	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_bench
+	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_startup_bench
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots

@@ -6,17 +6,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTimer>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -29,25 +29,32 @@ char SystemDecimalSeparator() {
 
 namespace {
 
+// The style's picture in the one size the style offers by default: a full
+// standard icon reads every size of its picture files, which costs the
+// start-up more than building a page.
+QIcon StandardIcon(QStyle::StandardPixmap which, QWidget* widget) {
+    return QIcon(widget->style()->standardPixmap(which, nullptr, widget));
+}
+
 QWidget* MakeButtonPanel(QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("ButtonPanel");
     auto* box = new QVBoxLayout(panel);
     auto* ok = new QPushButton("Beenden", panel);
     ok->setObjectName("OKBtn");
-    ok->setIcon(panel->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ok->setIcon(StandardIcon(QStyle::SP_DialogCloseButton, panel));
     auto* help = new QPushButton("Hilfe", panel);
     help->setObjectName("HelpBtn");
     help->hide();
     auto* advisor = new QToolButton(panel);
     advisor->setObjectName("SpeedButton37");
-    advisor->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    advisor->setIcon(StandardIcon(QStyle::SP_MessageBoxWarning, panel));
     advisor->setIconSize(QSize(32, 32));
     advisor->setMinimumSize(48, 48);
     auto* hints = new QToolButton(panel);
     hints->setObjectName("SpeedButton51");
     hints->setCheckable(true);
-    hints->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    hints->setIcon(StandardIcon(QStyle::SP_MessageBoxInformation, panel));
     hints->setIconSize(QSize(32, 32));
     hints->setMinimumSize(48, 48);
     box->addWidget(ok);
@@ -64,8 +71,9 @@ QWidget* MakeButtonPanel(QWidget* parent) {
 MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent) {
     setObjectName("TMultPageDlg2");
     messages_.setParent(this);
-    bench_ = std::make_unique<Workbench>(
-        messages_, static_cast<HelpViewer&>(*this), decimalSeparator != 0 ? decimalSeparator : SystemDecimalSeparator());
+    bench_ = std::make_unique<Workbench>(messages_, static_cast<HelpViewer&>(*this),
+                                         decimalSeparator != 0 ? decimalSeparator
+                                                               : SystemDecimalSeparator());
     MainWindowModel& model = bench_->main();
     setWindowTitle(QString::fromStdString(model.title()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -76,10 +84,6 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     auto* left = new QVBoxLayout;
     notebook_ = new QStackedWidget(this);
     notebook_->setObjectName("Notebook");
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName("TabSet");
-    tabs_->setShape(QTabBar::RoundedSouth);
-    tabs_->setExpanding(false);
     // Each page is an empty holder until its widgets are built into it.
     for (int i = 0; i < kPageCount; ++i) {
         auto* holder = new QWidget(notebook_);
@@ -87,8 +91,17 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
         auto* box = new QVBoxLayout(holder);
         box->setContentsMargins(0, 0, 0, 0);
         notebook_->addWidget(holder);
-        tabs_->addTab(QString::fromStdString(model.page(i).caption()));
     }
+    // The page shown comes first in the focus chain, before the tab strip
+    // and the button panel: it holds the first focus and the dialog's
+    // default button ("Werkstoff" on milling).
+    buildPage(model.pageIndex());
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName("TabSet");
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->setExpanding(false);
+    for (int i = 0; i < kPageCount; ++i)
+        tabs_->addTab(QString::fromStdString(model.page(i).caption()));
     left->addWidget(notebook_, 1);
     left->addWidget(tabs_);
     outer->addLayout(left, 1);
@@ -101,11 +114,9 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
         bench_->main().selectPage(index);
         syncAll();
     });
-    buildPage(model.pageIndex());
     // Polished now, as showing would do, so the page asks its true size.
     ensurePolished();
-    notebook_->setFixedSize(
-        kPageArea.expandedTo(notebook_->widget(model.pageIndex())->sizeHint()));
+    notebook_->setFixedSize(kPageArea.expandedTo(notebook_->widget(model.pageIndex())->sizeHint()));
     syncAll();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         adjustSize();
@@ -163,7 +174,9 @@ HelpWindow& MainWindow::helpWindow() {
     return *help_;
 }
 
-void MainWindow::openTopic(int context) { helpWindow().openTopic(context); }
+void MainWindow::openTopic(int context) {
+    helpWindow().openTopic(context);
+}
 
 bool MainWindow::buildNext() {
     bool built = false;
@@ -227,7 +240,8 @@ void MainWindow::syncAll() {
     for (QGroupBox* box : notebook_->findChildren<QGroupBox*>()) {
         if (!box->property(kHideWhenEmpty).toBool()) continue;
         bool any = false;
-        for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) any |= !b->isHidden();
+        for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+            any |= !b->isHidden();
         box->setHidden(!any);
     }
     notebook_->setCurrentIndex(model.pageIndex());

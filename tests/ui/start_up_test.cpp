@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -46,7 +47,8 @@ std::vector<std::string> Snapshot(const ControlSet& set) {
             line += static_cast<const Check*>(c)->checked ? " checked" : "";
             break;
         case ControlKind::Memo:
-            for (const auto& l : static_cast<const Memo*>(c)->lines) line += " " + l;
+            for (const auto& l : static_cast<const Memo*>(c)->lines)
+                line += " " + l;
             break;
         case ControlKind::Label:
             line += " " + static_cast<const Label*>(c)->caption;
@@ -121,9 +123,8 @@ class StartUpTest : public QObject {
 
         std::vector<QString> order;
         connect(&w, &MainWindow::firstFrameShown, [&] { order.push_back("frame"); });
-        connect(&w, &MainWindow::fullyBuiltNow, [&] {
-            order.push_back(w.fullyBuilt() ? "built" : "not built");
-        });
+        connect(&w, &MainWindow::fullyBuiltNow,
+                [&] { order.push_back(w.fullyBuilt() ? "built" : "not built"); });
         QSignalSpy done(&w, &MainWindow::fullyBuiltNow);
         w.show();
         QVERIFY(done.wait(10000));
@@ -158,9 +159,14 @@ class StartUpTest : public QObject {
         w.show();
         QVERIFY(done.wait(10000));
         QVERIFY(messages.entries.empty());
+        // The page shown leads the focus chain, so its "Werkstoff" stays
+        // the default button that Enter presses, not "Beenden".
+        QVERIFY(Find<QPushButton>(&w, "SpeedButton19")->isDefault());
+        QVERIFY(!Find<QPushButton>(&w, "OKBtn")->isDefault());
 
         std::vector<QWidget*> roots;
-        for (int i = 0; i < kPageCount; ++i) roots.push_back(PageHolder(w, i));
+        for (int i = 0; i < kPageCount; ++i)
+            roots.push_back(PageHolder(w, i));
         roots.push_back(Find<QWidget>(&w, "ButtonPanel"));
         roots.push_back(w.materialWindow());
         roots.push_back(w.advisorWindow());
