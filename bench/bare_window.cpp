@@ -1,7 +1,9 @@
 // zerbo_bare_window: the yardstick of the start-up benchmark. A bare Qt
 // Widgets program showing an empty seven-tab dialog of the given size; it
-// reports its first frame as zerbo does (src/ui/start_up_report.h) and quits.
+// reports its first frame as zerbo does and quits.
 //   zerbo_bare_window WIDTH HEIGHT
+
+#include "ui/start_up_report.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,10 +11,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
-#include <unistd.h>
 
 namespace {
 
@@ -34,14 +33,7 @@ class BareWindow : public QDialog {
         painted_ = true;
         // As in zerbo: the frame is out on the next turn of the event loop.
         QTimer::singleShot(0, this, [this] {
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            char line[64];
-            const int n = std::snprintf(
-                line, sizeof line, "%lld %dx%d\n",
-                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, width(), height());
-            if (report_ >= 0 && n > 0 && write(report_, line, static_cast<size_t>(n)) != n)
-                std::perror("start-up report");
+            if (report_ >= 0) zerbo::ui::WriteStartUpReport(report_, width(), height());
             QApplication::quit();
         });
     }
@@ -55,7 +47,7 @@ class BareWindow : public QDialog {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const char* fd = std::getenv("ZERBO_STARTUP_REPORT_FD");
+    const char* fd = std::getenv(zerbo::ui::kStartUpReportVariable);
     BareWindow window(fd != nullptr ? std::atoi(fd) : -1);
     if (argc > 2) window.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
     window.show();

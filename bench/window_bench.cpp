@@ -50,8 +50,8 @@ class BareWindow : public QDialog {
     BareWindow() {
         auto* layout = new QHBoxLayout(this);
         auto* notebook = new QTabWidget(this);
-        for (const char* caption : {"Fräsen", "Drehen", "Bohren", "Reiben", "Senken", "Sägen",
-                                    "Rechner"})
+        for (const char* caption :
+             {"Fräsen", "Drehen", "Bohren", "Reiben", "Senken", "Sägen", "Rechner"})
             notebook->addTab(new QWidget(notebook), QString::fromUtf8(caption));
         layout->addWidget(notebook);
     }
@@ -64,7 +64,8 @@ template <class Window, class... Args> double ShowUntilFirstFrame(Args... args) 
     auto window = std::make_unique<Window>(args...);
     FirstFrame frame(window.get());
     window->show();
-    while (!frame.seen()) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (!frame.seen())
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
     const auto stop = std::chrono::steady_clock::now();
     window.reset();
     QApplication::processEvents(); // deferred deletes
@@ -72,11 +73,13 @@ template <class Window, class... Args> double ShowUntilFirstFrame(Args... args) 
 }
 
 void WindowStartUp(benchmark::State& state) {
-    for (auto _ : state) state.SetIterationTime(ShowUntilFirstFrame<ui::MainWindow>(','));
+    for (auto _ : state)
+        state.SetIterationTime(ShowUntilFirstFrame<ui::MainWindow>(','));
 }
 
 void BareWindowStartUp(benchmark::State& state) {
-    for (auto _ : state) state.SetIterationTime(ShowUntilFirstFrame<BareWindow>());
+    for (auto _ : state)
+        state.SetIterationTime(ShowUntilFirstFrame<BareWindow>());
 }
 
 // The parts of the window's construction, each alone, untimed show: where
@@ -96,8 +99,10 @@ void RegisterWindowBenchmarks() {
     ShowUntilFirstFrame<ui::MainWindow>(',');
     for (auto* b : {benchmark::RegisterBenchmark("WindowStartUp", WindowStartUp),
                     benchmark::RegisterBenchmark("BareWindowStartUp", BareWindowStartUp)})
-        b->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(
-            true);
+        b->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark("WindowPart/HelpWindow", [](benchmark::State& s) {
         Part(s, [](QWidget*) { ui::HelpWindow help; });
     })->Unit(benchmark::kMicrosecond);
@@ -109,7 +114,8 @@ void RegisterWindowBenchmarks() {
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("WindowPart/PageWidgets", [](benchmark::State& s) {
         Part(s, [](QWidget* owner) {
-            for (int i = 0; i < kPageCount; ++i) ui::MakePageWidget(i, owner);
+            for (int i = 0; i < kPageCount; ++i)
+                ui::MakePageWidget(i, owner);
         });
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("WindowPart/MainWindowUnshown", [](benchmark::State& s) {
