@@ -121,6 +121,19 @@ void RegisterWindowBenchmarks() {
     benchmark::RegisterBenchmark("WindowPart/MainWindowUnshown", [](benchmark::State& s) {
         Part(s, [](QWidget*) { ui::MainWindow window(','); });
     })->Unit(benchmark::kMicrosecond);
+    // What the window builds after its first frame: the other six pages,
+    // both dialogs and the help window.
+    benchmark::RegisterBenchmark("WindowPart/DeferredParts", [](benchmark::State& s) {
+        for (auto _ : s) {
+            s.PauseTiming();
+            auto window = std::make_unique<ui::MainWindow>(',');
+            s.ResumeTiming();
+            window->buildAll();
+            s.PauseTiming();
+            window.reset();
+            s.ResumeTiming();
+        }
+    })->Unit(benchmark::kMicrosecond);
 }
 
 } // namespace zerbo::bench

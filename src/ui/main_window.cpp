@@ -29,32 +29,25 @@ char SystemDecimalSeparator() {
 
 namespace {
 
-// The style's picture in the one size the style offers by default: a full
-// standard icon reads every size of its picture files, which costs the
-// start-up more than building a page.
-QIcon StandardIcon(QStyle::StandardPixmap which, QWidget* widget) {
-    return QIcon(widget->style()->standardPixmap(which, nullptr, widget));
-}
-
 QWidget* MakeButtonPanel(QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("ButtonPanel");
     auto* box = new QVBoxLayout(panel);
     auto* ok = new QPushButton("Beenden", panel);
     ok->setObjectName("OKBtn");
-    ok->setIcon(StandardIcon(QStyle::SP_DialogCloseButton, panel));
+    ok->setIcon(panel->style()->standardIcon(QStyle::SP_DialogCloseButton));
     auto* help = new QPushButton("Hilfe", panel);
     help->setObjectName("HelpBtn");
     help->hide();
     auto* advisor = new QToolButton(panel);
     advisor->setObjectName("SpeedButton37");
-    advisor->setIcon(StandardIcon(QStyle::SP_MessageBoxWarning, panel));
+    advisor->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxWarning));
     advisor->setIconSize(QSize(32, 32));
     advisor->setMinimumSize(48, 48);
     auto* hints = new QToolButton(panel);
     hints->setObjectName("SpeedButton51");
     hints->setCheckable(true);
-    hints->setIcon(StandardIcon(QStyle::SP_MessageBoxInformation, panel));
+    hints->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxInformation));
     hints->setIconSize(QSize(32, 32));
     hints->setMinimumSize(48, 48);
     box->addWidget(ok);
