@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -23,26 +24,36 @@ namespace zerbo::bench {
 
 namespace {
 
-// Notes the first paint of any widget of one window. The repaint manager
-// paints all dirty widgets and flushes the frame within one event, so once
-// the event loop returns after that paint, the first frame has been shown.
+// Notes when the first frame of one window is out: the repaint manager
+// paints all dirty widgets and flushes the frame within one event, so a
+// zero timer started at the first paint fires once the frame has been shown.
+// It fires before the main window's own zero timer that starts building the
+// deferred parts, which is started later in that same paint.
 class FirstFrame : public QObject {
   public:
     explicit FirstFrame(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
     ~FirstFrame() override { qApp->removeEventFilter(this); }
-    bool seen() const { return seen_; }
+    bool shown() const { return shown_; }
+    std::chrono::steady_clock::time_point when() const { return when_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == window_)
-            seen_ = true;
+        if (!painted_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_) {
+            painted_ = true;
+            QTimer::singleShot(0, this, [this] {
+                when_ = std::chrono::steady_clock::now();
+                shown_ = true;
+            });
+        }
         return false;
     }
 
   private:
     QWidget* window_;
-    bool seen_ = false;
+    bool painted_ = false;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point when_;
 };
 
 class BareWindow : public QDialog {
@@ -64,9 +75,9 @@ template <class Window, class... Args> double ShowUntilFirstFrame(Args... args) 
     auto window = std::make_unique<Window>(args...);
     FirstFrame frame(window.get());
     window->show();
-    while (!frame.seen())
+    while (!frame.shown())
         QApplication::processEvents(QEventLoop::AllEvents, 5);
-    const auto stop = std::chrono::steady_clock::now();
+    const auto stop = frame.when();
     window.reset();
     QApplication::processEvents(); // deferred deletes
     return std::chrono::duration<double>(stop - start).count();
