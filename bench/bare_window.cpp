@@ -3,12 +3,10 @@
 // reports its first frame as zerbo does and quits.
 //   zerbo_bare_window WIDTH HEIGHT
 
+#include "bare_notebook.h"
 #include "ui/start_up_report.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QHBoxLayout>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdlib>
@@ -17,14 +15,7 @@ namespace {
 
 class BareWindow : public QDialog {
   public:
-    explicit BareWindow(int report) : report_(report) {
-        auto* layout = new QHBoxLayout(this);
-        auto* notebook = new QTabWidget(this);
-        for (const char* caption :
-             {"Fräsen", "Drehen", "Bohren", "Reiben", "Senken", "Sägen", "Rechner"})
-            notebook->addTab(new QWidget(notebook), QString::fromUtf8(caption));
-        layout->addWidget(notebook);
-    }
+    explicit BareWindow(int report) : report_(report) { zerbo::bench::AddBareNotebook(this); }
 
   protected:
     void paintEvent(QPaintEvent* event) override {

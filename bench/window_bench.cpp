@@ -4,6 +4,8 @@
 
 #include "window_bench.h"
 
+#include "bare_notebook.h"
+
 #include "ui/dialog_windows.h"
 #include "ui/main_window.h"
 #include "ui/page_widgets.h"
@@ -11,8 +13,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QHBoxLayout>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -58,14 +58,7 @@ class FirstFrame : public QObject {
 
 class BareWindow : public QDialog {
   public:
-    BareWindow() {
-        auto* layout = new QHBoxLayout(this);
-        auto* notebook = new QTabWidget(this);
-        for (const char* caption :
-             {"Fräsen", "Drehen", "Bohren", "Reiben", "Senken", "Sägen", "Rechner"})
-            notebook->addTab(new QWidget(notebook), QString::fromUtf8(caption));
-        layout->addWidget(notebook);
-    }
+    BareWindow() { AddBareNotebook(this); }
 };
 
 // Creates the window, shows it and runs the event loop until its first
