@@ -77,6 +77,10 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     auto* left = new QVBoxLayout;
     notebook_ = new QStackedWidget(this);
     notebook_->setObjectName("Notebook");
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName("TabSet");
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->setExpanding(false);
     // Each page is an empty holder until its widgets are built into it.
     for (int i = 0; i < kPageCount; ++i) {
         auto* holder = new QWidget(notebook_);
@@ -84,17 +88,12 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
         auto* box = new QVBoxLayout(holder);
         box->setContentsMargins(0, 0, 0, 0);
         notebook_->addWidget(holder);
-    }
-    // The page shown comes first in the focus chain, before the tab strip
-    // and the button panel: it holds the first focus and the dialog's
-    // default button ("Werkstoff" on milling).
-    buildPage(model.pageIndex());
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName("TabSet");
-    tabs_->setShape(QTabBar::RoundedSouth);
-    tabs_->setExpanding(false);
-    for (int i = 0; i < kPageCount; ++i)
         tabs_->addTab(QString::fromStdString(model.page(i).caption()));
+    }
+    // The page shown is built before the button panel, so the focus chain
+    // runs tab strip, page, panel: the tab strip takes the first focus and
+    // the page's "Werkstoff", not "Beenden", becomes the default button.
+    buildPage(model.pageIndex());
     left->addWidget(notebook_, 1);
     left->addWidget(tabs_);
     outer->addLayout(left, 1);

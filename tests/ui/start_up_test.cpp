@@ -159,8 +159,10 @@ class StartUpTest : public QObject {
         w.show();
         QVERIFY(done.wait(10000));
         QVERIFY(messages.entries.empty());
-        // The page shown leads the focus chain, so its "Werkstoff" stays
-        // the default button that Enter presses, not "Beenden".
+        // The focus chain runs tab strip, page shown, button panel: the tab
+        // strip has the first focus and "Werkstoff" stays the default
+        // button that Enter presses, not "Beenden".
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(&w, "TabSet"));
         QVERIFY(Find<QPushButton>(&w, "SpeedButton19")->isDefault());
         QVERIFY(!Find<QPushButton>(&w, "OKBtn")->isDefault());
 
