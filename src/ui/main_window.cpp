@@ -195,6 +195,12 @@ void MainWindow::buildAll() {
 }
 
 void MainWindow::buildDeferred() {
+    // Not while a message box runs its own event loop inside a handler: the
+    // models may be half-way through their steps.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(20, this, &MainWindow::buildDeferred);
+        return;
+    }
     if (buildNext())
         QTimer::singleShot(0, this, &MainWindow::buildDeferred);
     else

@@ -147,6 +147,25 @@ class StartUpTest : public QObject {
         QVERIFY(!w.helpWindow().isVisible());
     }
 
+    // A message box shown inside a handler runs its own event loop; the
+    // deferred parts wait until it is closed.
+    void noBuildingWhileAMessageIsOpen() {
+        MainWindow w(',');
+        w.show();
+        ClickTab(Find<QTabBar>(&w, "TabSet"), 6);
+        bool builtMeanwhile = true;
+        QTimer::singleShot(150, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            builtMeanwhile = w.fullyBuilt();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClicks(Find<QLineEdit>(&w, "Edit68"), "x");
+        QVERIFY(!builtMeanwhile);
+        QSignalSpy done(&w, &MainWindow::fullyBuiltNow);
+        QVERIFY(done.wait(10000));
+    }
+
     // Building the window in parts leaves every model as a start-up
     // without a window leaves it, and every part shows its model.
     void everyPartShowsTheModelsAsTheyStartedUp() {
