@@ -39,8 +39,7 @@ void Reach(Workbench& bench, ControlSet& set) {
 // The text padded with blanks to `width` characters (UTF-8).
 std::string Pad(const std::string& text, size_t width) {
     size_t chars = 0;
-    for (char c : text)
-        chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    for (char c : text) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     return text + std::string(width > chars ? width - chars : 0, ' ');
 }
 
@@ -112,8 +111,8 @@ double RunHandlerSweep(std::FILE* out, int eventsPerControl) {
             }
             if (micros.empty()) continue;
             std::sort(micros.begin(), micros.end());
-            timings.push_back(
-                {SetName(bench, *set), c->name(), micros[micros.size() / 2], micros.back()});
+            timings.push_back({SetName(bench, *set), c->name(), micros[micros.size() / 2],
+                               micros.back()});
         }
     }
     std::sort(timings.begin(), timings.end(),

@@ -7,9 +7,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
-#include <unistd.h>
 
 #ifdef ZERBO_BENCH_WINDOW
 #include "window_bench.h"
