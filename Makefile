@@ -59,6 +59,7 @@ bench: deps
 	@cmake --preset bench > /dev/null
 	@cmake --build --preset bench
 	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_bench
+	@QT_QPA_PLATFORM=offscreen ./build-bench/bench/zerbo_startup_bench
 
 # The Debian package of an optimised build: build-release/zerbo_<version>_<arch>.deb
 package: deps

@@ -3,6 +3,7 @@
 #include "app/app_setup.h"
 #include "app/command_line.h"
 #include "ui/main_window.h"
+#include "ui/start_up_report.h"
 
 #include <QApplication>
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zerbo::app::SetUpGuiApplication(app);
     zerbo::ui::MainWindow window;
+    zerbo::ui::ReportStartUp(window); // for the start-up benchmark only
     window.show();
     window.activateWindow();
     return QApplication::exec();

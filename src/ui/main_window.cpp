@@ -6,16 +6,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
-#include <QKeyEvent>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -60,12 +61,12 @@ QWidget* MakeButtonPanel(QWidget* parent) {
 
 } // namespace
 
-MainWindow::MainWindow(char decimalSeparator, QWidget* parent)
-    : QDialog(parent), help_(std::make_unique<HelpWindow>()) {
+MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent) {
     setObjectName("TMultPageDlg2");
     messages_.setParent(this);
-    bench_ = std::make_unique<Workbench>(
-        messages_, *help_, decimalSeparator != 0 ? decimalSeparator : SystemDecimalSeparator());
+    bench_ = std::make_unique<Workbench>(messages_, static_cast<HelpViewer&>(*this),
+                                         decimalSeparator != 0 ? decimalSeparator
+                                                               : SystemDecimalSeparator());
     MainWindowModel& model = bench_->main();
     setWindowTitle(QString::fromStdString(model.title()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -80,43 +81,34 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent)
     tabs_->setObjectName("TabSet");
     tabs_->setShape(QTabBar::RoundedSouth);
     tabs_->setExpanding(false);
+    // Each page is an empty holder until its widgets are built into it.
     for (int i = 0; i < kPageCount; ++i) {
-        QWidget* page = MakePageWidget(i, notebook_);
-        page->setObjectName(QString("Page%1").arg(i));
-        notebook_->addWidget(page);
+        auto* holder = new QWidget(notebook_);
+        holder->setObjectName(QString("Page%1").arg(i));
+        auto* box = new QVBoxLayout(holder);
+        box->setContentsMargins(0, 0, 0, 0);
+        notebook_->addWidget(holder);
         tabs_->addTab(QString::fromStdString(model.page(i).caption()));
     }
+    // The page shown is built before the button panel, so the focus chain
+    // runs tab strip, page, panel: the tab strip takes the first focus and
+    // the page's "Werkstoff", not "Beenden", becomes the default button.
+    buildPage(model.pageIndex());
     left->addWidget(notebook_, 1);
     left->addWidget(tabs_);
     outer->addLayout(left, 1);
     QWidget* panel = MakeButtonPanel(this);
     outer->addWidget(panel);
-
-    auto after = [this] { syncAll(); };
-    for (int i = 0; i < kPageCount; ++i)
-        binders_.push_back(std::make_unique<Binder>(model.page(i), notebook_->widget(i), after));
-    binders_.push_back(std::make_unique<Binder>(model, panel, after));
-
-    material_ = MakeMaterialWindow(this);
-    binders_.push_back(std::make_unique<Binder>(bench_->materialDialog(), material_, after));
-    connect(material_, &QDialog::rejected, this, [this] {
-        bench_->materialDialog().userClose();
-        syncAll();
-    });
-    material_->installEventFilter(this);
-
-    advisor_ = MakeAdvisorWindow(this);
-    binders_.push_back(std::make_unique<Binder>(bench_->advisor(), advisor_, after));
-    connect(advisor_, &QDialog::rejected, this, [this] {
-        bench_->advisor().close();
-        syncAll();
-    });
+    panelBinder_ = std::make_unique<Binder>(model, panel, [this] { syncAll(); });
 
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_) return;
         bench_->main().selectPage(index);
         syncAll();
     });
+    // Polished now, as showing would do, so the page asks its true size.
+    ensurePolished();
+    notebook_->setFixedSize(kPageArea.expandedTo(notebook_->widget(model.pageIndex())->sizeHint()));
     syncAll();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         adjustSize();
@@ -126,27 +118,138 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+bool MainWindow::buildPage(int index) {
+    if (pageBinders_[index]) return false;
+    QWidget* holder = notebook_->widget(index);
+    holder->layout()->addWidget(MakePageWidget(index, holder));
+    pageBinders_[index] =
+        std::make_unique<Binder>(bench_->main().page(index), holder, [this] { syncAll(); });
+    return true;
+}
+
+bool MainWindow::makeMaterialWindow() {
+    if (material_ != nullptr) return false;
+    material_ = MakeMaterialWindow(this);
+    materialBinder_ =
+        std::make_unique<Binder>(bench_->materialDialog(), material_, [this] { syncAll(); });
+    connect(material_, &QDialog::rejected, this, [this] {
+        bench_->materialDialog().userClose();
+        syncAll();
+    });
+    material_->installEventFilter(this);
+    return true;
+}
+
+bool MainWindow::makeAdvisorWindow() {
+    if (advisor_ != nullptr) return false;
+    advisor_ = MakeAdvisorWindow(this);
+    advisorBinder_ = std::make_unique<Binder>(bench_->advisor(), advisor_, [this] { syncAll(); });
+    connect(advisor_, &QDialog::rejected, this, [this] {
+        bench_->advisor().close();
+        syncAll();
+    });
+    return true;
+}
+
+QDialog* MainWindow::materialWindow() {
+    if (makeMaterialWindow()) syncAll();
+    return material_;
+}
+
+QDialog* MainWindow::advisorWindow() {
+    if (makeAdvisorWindow()) syncAll();
+    return advisor_;
+}
+
+HelpWindow& MainWindow::helpWindow() {
+    if (!help_) help_ = std::make_unique<HelpWindow>();
+    return *help_;
+}
+
+void MainWindow::openTopic(int context) {
+    helpWindow().openTopic(context);
+}
+
+bool MainWindow::buildNext() {
+    bool built = false;
+    for (int i = 0; i < kPageCount && !built; ++i)
+        built = buildPage(i);
+    built = built || makeMaterialWindow() || makeAdvisorWindow();
+    if (!built && !help_) {
+        helpWindow();
+        return true;
+    }
+    if (built) syncAll();
+    return built;
+}
+
+bool MainWindow::fullyBuilt() const {
+    for (const auto& b : pageBinders_)
+        if (!b) return false;
+    return material_ != nullptr && advisor_ != nullptr && help_ != nullptr;
+}
+
+void MainWindow::buildAll() {
+    while (buildNext()) {
+    }
+}
+
+void MainWindow::buildDeferred() {
+    // Not while a message box runs its own event loop inside a handler: the
+    // models may be half-way through their steps.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(20, this, &MainWindow::buildDeferred);
+        return;
+    }
+    if (buildNext())
+        QTimer::singleShot(0, this, &MainWindow::buildDeferred);
+    else
+        emit fullyBuiltNow();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (painted_) return;
+    painted_ = true;
+    // The frame is flushed once this paint has run; the rest waits for the
+    // next turn of the event loop.
+    QTimer::singleShot(0, this, [this] {
+        emit firstFrameShown();
+        buildDeferred();
+    });
+}
+
 void MainWindow::syncAll() {
     if (syncing_) return;
-    syncing_ = true;
     MainWindowModel& model = bench_->main();
+    buildPage(model.pageIndex());
+    if (bench_->materialDialog().visible()) makeMaterialWindow();
+    if (bench_->advisor().visible) makeAdvisorWindow();
+    syncing_ = true;
     const bool hints = model.hintsShown();
-    for (auto& b : binders_) b->sync(hints);
+    for (auto& b : pageBinders_)
+        if (b) b->sync(hints);
+    panelBinder_->sync(hints);
+    if (materialBinder_) materialBinder_->sync(hints);
+    if (advisorBinder_) advisorBinder_->sync(hints);
     // The hint switch always shows its own hint.
     if (auto* h = findChild<QWidget*>("SpeedButton51"))
         h->setToolTip(QString::fromStdString(model.hintBtn.hint));
     for (QGroupBox* box : notebook_->findChildren<QGroupBox*>()) {
         if (!box->property(kHideWhenEmpty).toBool()) continue;
         bool any = false;
-        for (QAbstractButton* b : box->findChildren<QAbstractButton*>()) any |= !b->isHidden();
+        for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+            any |= !b->isHidden();
         box->setHidden(!any);
     }
     notebook_->setCurrentIndex(model.pageIndex());
     tabs_->setCurrentIndex(model.pageIndex());
     setWindowTitle(QString::fromStdString(model.title()));
-    syncDialog(material_, bench_->materialDialog().visible(),
-               std::string(PreciseMaterialDialog::kCaption));
-    syncDialog(advisor_, bench_->advisor().visible, bench_->advisor().caption);
+    if (material_ != nullptr)
+        syncDialog(material_, bench_->materialDialog().visible(),
+                   std::string(PreciseMaterialDialog::kCaption));
+    if (advisor_ != nullptr)
+        syncDialog(advisor_, bench_->advisor().visible, bench_->advisor().caption);
     syncing_ = false;
     if (model.closed()) close();
 }
@@ -192,9 +295,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    help_->hide();
-    advisor_->hide();
-    material_->hide();
+    if (help_) help_->hide();
+    if (advisor_ != nullptr) advisor_->hide();
+    if (material_ != nullptr) material_->hide();
     QDialog::closeEvent(event);
     QApplication::quit();
 }

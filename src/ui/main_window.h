@@ -1,6 +1,15 @@
 #pragma once
 // The main window "Zerbo": notebook with the seven pages, the tab strip at
 // the bottom and the button panel at the right.
+//
+// Every model starts up before the window is shown, but the window builds
+// only what its first frame shows: the frame and the current page. The
+// other pages, the two dialogs and the help window are built one per
+// event-loop turn once the first frame has been painted, or earlier where
+// they are needed first (a tab switch, a dialog opened, F1). The page area
+// has its fixed size from the start, so building a page never resizes the
+// window. A part is bound to its model when it is built and shows the
+// model's state at once.
 
 #include "ui/binder.h"
 #include "ui/help_window.h"
@@ -9,48 +18,72 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
-#include <vector>
 
 class QStackedWidget;
 class QTabBar;
 
 namespace zerbo::ui {
 
-class MainWindow : public QDialog {
+class MainWindow : public QDialog, private HelpViewer {
+    Q_OBJECT
+
   public:
     // The decimal separator is read once from the system locale unless given.
     explicit MainWindow(char decimalSeparator = 0, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Workbench& workbench() { return *bench_; }
-    HelpWindow& helpWindow() { return *help_; }
-    // Copies every model into its widgets.
+    // These build their window first if it is not built yet.
+    HelpWindow& helpWindow();
+    QDialog* advisorWindow();
+    QDialog* materialWindow();
+
+    // Copies every model into its widgets; builds the current page and the
+    // open dialogs first if they are not built yet.
     void syncAll();
+    // Builds every part not built yet, at once.
+    void buildAll();
+    bool fullyBuilt() const;
+
+  signals:
+    // After the first frame has been painted and shown.
+    void firstFrameShown();
+    // After the last deferred part has been built.
+    void fullyBuiltNow();
 
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  public:
-    QDialog* advisorWindow() const { return advisor_; }
-    QDialog* materialWindow() const { return material_; }
-
   private:
+    void openTopic(int context) override;
+    // Each builds its part unless it is built; true when it built it.
+    bool buildPage(int index);
+    bool makeMaterialWindow();
+    bool makeAdvisorWindow();
+    // Builds the next part not built yet; false when everything is built.
+    bool buildNext();
+    void buildDeferred();
     void syncDialog(QDialog* dialog, bool visible, const std::string& caption);
 
-  private:
     QtMessages messages_;
-    std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<Workbench> bench_;
+    std::unique_ptr<HelpWindow> help_;
     QStackedWidget* notebook_;
     QTabBar* tabs_;
-    QDialog* advisor_;
-    QDialog* material_;
-    std::vector<std::unique_ptr<Binder>> binders_;
+    QDialog* advisor_ = nullptr;
+    QDialog* material_ = nullptr;
+    std::array<std::unique_ptr<Binder>, kPageCount> pageBinders_;
+    std::unique_ptr<Binder> panelBinder_;
+    std::unique_ptr<Binder> materialBinder_;
+    std::unique_ptr<Binder> advisorBinder_;
     bool syncing_ = false;
+    bool painted_ = false;
 };
 
 // The system's decimal separator: "," or ".".
