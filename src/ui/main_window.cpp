@@ -108,8 +108,9 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     });
     // Polished now, as showing would do, so the page asks its true size.
     ensurePolished();
-    notebook_->setFixedSize(kPageArea.expandedTo(notebook_->widget(model.pageIndex())->sizeHint()));
     syncAll();
+    // After the first sync, so the page's own size counts its texts.
+    notebook_->setFixedSize(kPageArea.expandedTo(notebook_->widget(model.pageIndex())->sizeHint()));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         adjustSize();
         move(screen->availableGeometry().center() - rect().center());

@@ -37,6 +37,7 @@ class ApplicationTest : public QObject {
     void contextMenuOfAFieldSpeaksGerman() {
         MainWindow w(',');
         w.show();
+        w.buildAll();
         auto* editable = Find<QLineEdit>(&w, "Edit68"); // a calculator input
         std::unique_ptr<QMenu> menu(editable->createStandardContextMenu());
         const QStringList texts = ActionTexts(menu.get());

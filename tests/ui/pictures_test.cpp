@@ -53,8 +53,9 @@ class PicturesTest : public QObject {
         QApplication::processEvents();
         const QSize size = w.size();
         auto* tabs = Find<QTabBar>(&w, "TabSet");
-        const std::pair<int, const char*> sketches[] = {{0, "Sketch_milling"},
-                                                        {1, "Sketch_turning"}};
+        const std::pair<int, const char*> sketches[] = {
+            {0, "Sketch_milling"}, {1, "Sketch_turning"},        {2, "Sketch_drilling"},
+            {3, "Sketch_reaming"}, {4, "Sketch_countersinking"}, {5, "Sketch_sawing"}};
         for (const auto& [page, name] : sketches) {
             ClickTab(tabs, page);
             auto* sketch = Find<QWidget>(&w, name);
@@ -66,6 +67,7 @@ class PicturesTest : public QObject {
 
     void glyphButtonsShowIconsAndKeepTheirCaptions() {
         MainWindow w(',');
+        w.buildAll();
         const std::pair<const char*, const char*> buttons[] = {
             {"SpeedButton26", "▽▽▽▽"}, {"SpeedButton27", "▽▽▽"}, {"SpeedButton28", "▽▽"},
             {"SpeedButton29", "▽"},    {"SpeedButton30", "∼"},   {"SpeedButton14", "▼"},
