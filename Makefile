@@ -70,7 +70,8 @@ package: deps
 
 # Every page and dialog under build/screenshots; the README's pictures are
 # copied from there into docs/screenshots.
-README_SHOTS := page-0-fraesen page-1-drehen dialog-genaue-materialbestimmung dialog-advisor-drehen
+README_SHOTS := page-0-fraesen page-1-drehen page-2-bohren page-3-reiben page-4-senken page-5-saegen \
+                dialog-genaue-materialbestimmung dialog-advisor-drehen
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots
 	@mkdir -p docs/screenshots
