@@ -1,11 +1,15 @@
 #include "app/app_setup.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QTranslator>
+
+#include <optional>
 
 namespace zerbo::app {
 
@@ -26,9 +30,14 @@ bool SetUpApplication(QCoreApplication& app) {
     return QCoreApplication::installTranslator(qtTexts);
 }
 
-QIcon ApplicationIcon() {
+namespace {
+
+QString IconFile() { return QStringLiteral(":/icons/%1.svg").arg(ApplicationId()); }
+
+// The icon's pictures, drawn in every size a desktop asks for.
+QIcon DrawApplicationIcon() {
     // Drawn here rather than by Qt's SVG icon plugin, which may be missing.
-    QSvgRenderer drawing(QStringLiteral(":/icons/%1.svg").arg(ApplicationId()));
+    QSvgRenderer drawing(IconFile());
     QIcon icon;
     if (!drawing.isValid()) return icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -40,6 +49,43 @@ QIcon ApplicationIcon() {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+// Draws the pictures when they are first asked for: where nothing shows the
+// icon (the offscreen platform), nothing is drawn at start-up. It answers
+// as the drawn icon's own pictures would.
+class DrawnOnDemand final : public QIconEngine {
+  public:
+    QIconEngine* clone() const override { return new DrawnOnDemand(*this); }
+    QString key() const override { return QStringLiteral("ZerboApplicationIcon"); }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return pixmap(size, mode, state).size();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().pixmap(size, 1.0, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return drawn().availableSizes(mode, state);
+    }
+
+  private:
+    const QIcon& drawn() {
+        if (!icon_) icon_ = DrawApplicationIcon();
+        return *icon_;
+    }
+    std::optional<QIcon> icon_;
+};
+
+} // namespace
+
+QIcon ApplicationIcon() {
+    if (!QFile::exists(IconFile())) return QIcon();
+    return QIcon(new DrawnOnDemand);
 }
 
 bool SetUpGuiApplication(QGuiApplication& app) {

@@ -19,7 +19,8 @@ QString ApplicationVersion();
 // translation is not installed; Qt then speaks English.
 bool SetUpApplication(QCoreApplication& app);
 
-// The application icon, drawn from the built-in SVG.
+// The application icon, drawn from the built-in SVG in eight sizes from 16
+// to 256 px when it is first asked for.
 QIcon ApplicationIcon();
 
 // Everything of SetUpApplication, plus the desktop file name and the

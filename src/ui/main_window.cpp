@@ -3,6 +3,7 @@
 #include "ui/dialog_windows.h"
 #include "ui/form.h"
 #include "ui/page_widgets.h"
+#include "ui/style_icons.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,7 +36,7 @@ QWidget* MakeButtonPanel(QWidget* parent) {
     auto* box = new QVBoxLayout(panel);
     auto* ok = new QPushButton("Beenden", panel);
     ok->setObjectName("OKBtn");
-    ok->setIcon(panel->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ok->setIcon(CloseIcon(panel->style()));
     auto* help = new QPushButton("Hilfe", panel);
     help->setObjectName("HelpBtn");
     help->hide();
@@ -176,10 +177,6 @@ bool MainWindow::buildNext() {
     for (int i = 0; i < kPageCount && !built; ++i)
         built = buildPage(i);
     built = built || makeMaterialWindow() || makeAdvisorWindow();
-    if (!built && !help_) {
-        helpWindow();
-        return true;
-    }
     if (built) syncAll();
     return built;
 }
@@ -187,7 +184,7 @@ bool MainWindow::buildNext() {
 bool MainWindow::fullyBuilt() const {
     for (const auto& b : pageBinders_)
         if (!b) return false;
-    return material_ != nullptr && advisor_ != nullptr && help_ != nullptr;
+    return material_ != nullptr && advisor_ != nullptr;
 }
 
 void MainWindow::buildAll() {

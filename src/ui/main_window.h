@@ -4,9 +4,10 @@
 //
 // Every model starts up before the window is shown, but the window builds
 // only what its first frame shows: the frame and the current page. The
-// other pages, the two dialogs and the help window are built one per
-// event-loop turn once the first frame has been painted, or earlier where
-// they are needed first (a tab switch, a dialog opened, F1). The page area
+// other pages and the two dialogs are built one per event-loop turn once the
+// first frame has been painted, or earlier where they are needed first (a
+// tab switch, a dialog opened). The help window with its manual is built on
+// first use (F1, "Hilfe") only. The page area
 // has its fixed size from the start, so building a page never resizes the
 // window. A part is bound to its model when it is built and shows the
 // model's state at once.
@@ -45,7 +46,9 @@ class MainWindow : public QDialog, private HelpViewer {
     void syncAll();
     // Builds every part not built yet, at once.
     void buildAll();
+    // Every page and both dialogs; the help window is not counted.
     bool fullyBuilt() const;
+    bool helpBuilt() const { return help_ != nullptr; }
 
   signals:
     // After the first frame has been painted and shown.

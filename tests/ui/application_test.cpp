@@ -10,7 +10,9 @@
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 
 #include <memory>
 
@@ -64,6 +66,21 @@ class ApplicationTest : public QObject {
         QCOMPARE(image.size(), QSize(64, 64));
         QCOMPARE(qAlpha(image.pixel(32, 32)), 255);
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        // Every size a desktop may take is the drawing at exactly that size.
+        const QList<QSize> sizes = icon.availableSizes();
+        QCOMPARE(sizes.size(), 8);
+        QSvgRenderer drawing(QString(":/icons/%1.svg").arg(zerbo::app::ApplicationId()));
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QVERIFY(sizes.contains(QSize(size, size)));
+            QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            drawing.render(&painter);
+            painter.end();
+            QCOMPARE(icon.pixmap(size, size).toImage().convertToFormat(drawn.format()), drawn);
+            QCOMPARE(icon.actualSize(QSize(size, size)), QSize(size, size));
+        }
+        QCOMPARE(icon.actualSize(QSize(512, 512)), QSize(256, 256));
     }
 
     void commandLineAnswersInGerman() {

@@ -3,12 +3,16 @@
 // keeping their captions as accessible text.
 
 #include "ui/form.h"
+#include "ui/glyph.h"
 #include "ui/main_window.h"
+#include "ui/style_icons.h"
 
 #include "window_driver.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QToolButton>
 
@@ -78,6 +82,36 @@ class PicturesTest : public QObject {
             QCOMPARE(b->toolButtonStyle(), Qt::ToolButtonIconOnly);
             QCOMPARE(b->accessibleName(), QString(caption));
         }
+    }
+
+    // The window draws its glyphs and the close icon itself, so that no icon
+    // or image plugin loads before its first frame; they must look exactly
+    // as Qt's own SVG icons and the style's icon would.
+    void ownIconsLookLikeQtsOwn() {
+        const QSize sizes[] = {{16, 16}, {44, 11}, {32, 32}};
+        for (const QString& file : QDir(":/glyphs").entryList({"*.svg"})) {
+            const QIcon ours = Glyph(qPrintable(QFileInfo(file).completeBaseName()));
+            const QIcon qts(":/glyphs/" + file);
+            for (const QSize& size : sizes)
+                for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+                    const QString what = QString("%1 %2x%3 mode %4")
+                                             .arg(file)
+                                             .arg(size.width())
+                                             .arg(size.height())
+                                             .arg(int(mode));
+                    QVERIFY2(ours.pixmap(size, mode).toImage() == qts.pixmap(size, mode).toImage(),
+                             qPrintable(what));
+                    QCOMPARE(ours.actualSize(size, mode), qts.actualSize(size, mode));
+                }
+        }
+        const QIcon close = CloseIcon(QApplication::style());
+        const QIcon styles = QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton);
+        QCOMPARE(close.availableSizes(), styles.availableSizes());
+        for (int size : {16, 20, 32, 64})
+            for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+                QVERIFY2(close.pixmap(size, mode).toImage() == styles.pixmap(size, mode).toImage(),
+                         qPrintable(QString("close %1 mode %2").arg(size).arg(int(mode))));
+            }
     }
 
     void percentStepperButtonsShowIcons() {
