@@ -73,6 +73,8 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
+    PreloadGroupBoxFrame(style());
+
     auto* outer = new QHBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize); // a fixed border
     auto* left = new QVBoxLayout;

@@ -114,6 +114,18 @@ class PicturesTest : public QObject {
             }
     }
 
+    // The group box frame the style paints comes from the cache, filled
+    // before the first frame, and is the style's own picture.
+    void groupBoxFrameIsTakenFromTheCache() {
+        const QString file(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+        const QPixmap preloaded = PreloadGroupBoxFrame(QApplication::style());
+        QVERIFY(!preloaded.isNull());
+        const QPixmap styles(file);
+        QCOMPARE(styles.cacheKey(), preloaded.cacheKey());
+        QCOMPARE(preloaded.toImage(), QPixmap::fromImage(QImage(file)).toImage());
+        QVERIFY(PreloadGroupBoxFrame(nullptr).isNull());
+    }
+
     void percentStepperButtonsShowIcons() {
         QWidget parent;
         MakePercentStepper("Minus", "Percent", "Plus", &parent);
