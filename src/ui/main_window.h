@@ -44,7 +44,8 @@ class MainWindow : public QDialog, private HelpViewer {
     // Copies every model into its widgets; builds the current page and the
     // open dialogs first if they are not built yet.
     void syncAll();
-    // Builds every part not built yet, at once.
+    // Builds every part not built yet, at once (not the help window, which
+    // waits for its first use).
     void buildAll();
     // Every page and both dialogs; the help window is not counted.
     bool fullyBuilt() const;
