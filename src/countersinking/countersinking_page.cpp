@@ -2,6 +2,7 @@
 
 #include "materials/force_table.h"
 #include "shell/formulas.h"
+#include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
 #include <initializer_list>
@@ -102,27 +103,27 @@ void CountersinkingPage::entered() {
 }
 
 void CountersinkingPage::assignHints() {
-    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
-    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
-    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
-    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
-    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
-    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Umdrehung";
-    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
+    spindleSpeed.hint = kHintSpindleSpeed;
+    feedRate.hint = kHintFeedRate;
+    kc.hint = kHintSpecificForce;
+    removalRate.hint = kHintRemovalRate;
+    power.hint = kHintPower;
+    feed.hint = kHintFeedPerRevolution;
+    cuttingSpeed.hint = kHintCuttingSpeed;
     preDrill.hint = "Vorbohrdurchmesser";
     feedIncrease.hint = "Erhöhung des Vorschubs in %";
-    speedIncrease.hint = "Erhöhung der Schnittgeschwindigkeit in %";
+    speedIncrease.hint = kHintSpeedIncrease;
     toolType.hint = "Senkertyp";
     edges.hint = "Senkerschneidenzahl";
     size.hint = "Senkerdurchmesser bzw. Größe";
-    coating.hint = "Schneidstoff bzw. Beschichtung";
+    coating.hint = kHintCuttingMaterial;
     pilot.hint = "Zapfendurchmesser";
     material.hint = "Zu reibender Werkstoff";
     preDrillBar.hint = "Vorbohrdurchmesserschieber";
-    speedBar.hint = "Schnittgeschwindigkeitsschieber";
-    coolant.hint = "Kühlmittelsortenfenster";
-    speedDown.hint = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
-    speedUp.hint = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
+    speedBar.hint = kHintSpeedBar;
+    coolant.hint = kHintCoolant;
+    speedDown.hint = kHintSpeedStepDown;
+    speedUp.hint = kHintSpeedStepUp;
     feedDown.hint = "Vorschub in 1%-Schritten reduzieren";
     feedUp.hint = "Vorschub in 1%-Schritten erhöhen";
 }

@@ -2,6 +2,7 @@
 
 #include "materials/force_table.h"
 #include "shell/formulas.h"
+#include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
 #include <algorithm>
@@ -13,8 +14,6 @@ namespace {
 
 using LD = long double;
 
-constexpr int kFeedPercentLimit = 10;
-constexpr int kSpeedPercentLimit = 30;
 
 void Show(std::initializer_list<Control*> controls, bool visible) {
     for (Control* c : controls)
@@ -48,8 +47,8 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     feedMinCaption.caption = "min.";
     feedMaxCaption.caption = "max";
     coolantCaption.caption = "Kühl- bzw. Schmiermittel:";
-    feedPercent.setText("5%");
-    speedPercent.setText("15%");
+    feedStep_.set(5);
+    speedStep_.set(15);
     Show({&feedPercent, &speedPercent, &feedPercentDown, &feedPercentUp, &speedPercentDown,
           &speedPercentUp},
          false);
@@ -93,12 +92,10 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     diameterList.onChange = [this] { ComboBox23Change(); };
     speedBar.onChange = [this] { ScrollBar9Scroll(); };
     feedBar.onChange = [this] { ScrollBar14Scroll(); };
-    feedPercentDown.onClick = [this] { PercentClick(feedPercent, -1, kFeedPercentLimit, true); };
-    feedPercentUp.onClick = [this] { PercentClick(feedPercent, +1, kFeedPercentLimit, true); };
-    speedPercentDown.onClick = [this] {
-        PercentClick(speedPercent, -1, kSpeedPercentLimit, false);
-    };
-    speedPercentUp.onClick = [this] { PercentClick(speedPercent, +1, kSpeedPercentLimit, false); };
+    feedPercentDown.onClick = [this] { PercentClick(feedStep_, -1, true); };
+    feedPercentUp.onClick = [this] { PercentClick(feedStep_, +1, true); };
+    speedPercentDown.onClick = [this] { PercentClick(speedStep_, -1, false); };
+    speedPercentUp.onClick = [this] { PercentClick(speedStep_, +1, false); };
 }
 
 DrillKeys DrillingPage::keys() const {
@@ -119,29 +116,29 @@ void DrillingPage::startUp() {
 }
 
 void DrillingPage::assignHints() {
-    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
-    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
-    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
-    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
-    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
-    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Umdrehung";
-    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
+    spindleSpeed.hint = kHintSpindleSpeed;
+    feedRate.hint = kHintFeedRate;
+    kc.hint = kHintSpecificForce;
+    power.hint = kHintPower;
+    removalRate.hint = kHintRemovalRate;
+    feed.hint = kHintFeedPerRevolution;
+    cuttingSpeed.hint = kHintCuttingSpeed;
     edges.hint = "Bohrerschneidenzahl";
     feedPercent.hint = "Erhöhung der Vorschubgeschwindigkeit in %";
-    speedPercent.hint = "Erhöhung der Schnittgeschwindigkeit in %";
-    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    speedPercent.hint = kHintSpeedIncrease;
+    hssBtn.hint = kHintHss;
     carbideBtn.hint = "Vollhartmetall/Wendeplatte";
     feedPercentDown.hint = "Vorschub in 1%-Schritten reduzieren";
     feedPercentUp.hint = "Vorschub in 1%-Schritten erhöhen";
-    speedPercentDown.hint = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
-    speedPercentUp.hint = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
-    coolant.hint = "Werkstoffsortenfenster";
+    speedPercentDown.hint = kHintSpeedStepDown;
+    speedPercentUp.hint = kHintSpeedStepUp;
+    coolant.hint = kHintMaterialList;
     toolList.hint = "Werkzeugtyp";
-    coatingList.hint = "Schneidstoff bzw. Beschichtung";
+    coatingList.hint = kHintCuttingMaterial;
     diameterList.hint = "Bohrerdurchmesser";
     materialList.hint = "Zu bohrender Werkstoff";
-    feedBar.hint = "Vorschubschieber";
-    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+    feedBar.hint = kHintFeedBar;
+    speedBar.hint = kHintSpeedBar;
 
     // The information fields follow the tool; other tools keep the hints.
     const int tool = toolList.index();
@@ -244,11 +241,8 @@ void DrillingPage::ScrollBar14Scroll() {
     recomputeResults();
 }
 
-void DrillingPage::PercentClick(Field& field, int step, int limit, bool feedStep) {
-    const int current = RoundHalfEven(percent(field));
-    const int next = current + step;
-    if (next < 0 || next > limit) return;
-    field.setText(WriteWhole(next) + "%");
+void DrillingPage::PercentClick(PercentStep& percent, int direction, bool feedStep) {
+    if (!percent.step(direction)) return;
     if (feedStep)
         SetDrillFeedBar();
     else
@@ -360,8 +354,8 @@ void DrillingPage::ShowPercentButtons() {
           &speedPercentUp},
          show);
     if (!show) return;
-    feedPercent.setText("5%");
-    speedPercent.setText("15%");
+    feedStep_.set(5);
+    speedStep_.set(15);
 }
 
 // ---------------------------------------------------------------------------
@@ -410,7 +404,7 @@ void DrillingPage::SetDrillFeedBar() {
         return;
     }
     if (!coatedHss()) return;
-    const double p = percent(feedPercent);
+    const double p = feedStep_.value();
     const double f1 = AdjustByPercent("+", p, feedMin_);
     const double f2 = AdjustByPercent("+", p, feedMax_);
     if (feedText_ != "Hand" && !feedText_.empty()) feed.setText(text(f1 + (LD(f2) - f1) / 2));
@@ -443,7 +437,7 @@ void DrillingPage::SetDrillSpeedBar() {
         speedMax.caption = WriteWhole(speedMax_);
         return;
     }
-    const double p = percent(speedPercent);
+    const double p = speedStep_.value();
     const double vc1 = AdjustByPercent("+", p, speedMin_);
     const double vc2 = AdjustByPercent("+", p, speedMax_);
     const LD middle = (vc1 + (LD(vc2) - vc1) / 2) * 10;
@@ -469,10 +463,6 @@ double DrillingPage::diameterValue() const {
 double DrillingPage::feedValue() const {
     if (feed.text() == "Hand") return 0;
     return numOr(feed, 0);
-}
-
-double DrillingPage::percent(const Field& field) const {
-    return shell().numbers.parseOr(TextBefore(field.text(), "%"), 0);
 }
 
 void DrillingPage::RecomputeDrillSpeed() {

@@ -8,6 +8,7 @@
 
 #include "drilling/drill_data.h"
 #include "shell/control_set.h"
+#include "shell/percent_step.h"
 
 #include <cstdint>
 #include <string>
@@ -104,7 +105,7 @@ class DrillingPage : public PageModel {
     void ScrollBar9Scroll();     // Vc
     void ScrollBar14Scroll();    // feed
     // SpeedButton53Click .. SpeedButton56Click
-    void PercentClick(Field& field, int step, int limit, bool feedStep);
+    void PercentClick(PercentStep& percent, int direction, bool feedStep);
 
     // Steps
     void FillToolList();
@@ -130,8 +131,11 @@ class DrillingPage : public PageModel {
     double diameterValue() const;
     // The feed field as a number: 0 for "Hand" and for an empty field.
     double feedValue() const;
-    double percent(const Field& field) const;
     void showFeedRange(bool visible);
+
+    // The raises of coated HSS drills: feed 0..10 %, speed 0..30 %.
+    PercentStep feedStep_{feedPercent, 0, 10};
+    PercentStep speedStep_{speedPercent, 0, 30};
 
     double feedMin_ = 0;
     double feedMax_ = 0;

@@ -5,6 +5,7 @@
 #include "milling/carbide_data.h"
 #include "milling/hss_data.h"
 #include "shell/formulas.h"
+#include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
 #include <algorithm>
@@ -613,15 +614,15 @@ void MillingPage::assignHints() {
     ae.hint = "Eingriffsgröße (Fräsbreite) ae in mm";
     ap.hint = "Schnittiefe ap in mm";
     hm.hint = "Mittlere Spanungsdicke hm in mm";
-    n.hint = "Drehzahl n in Umdrehungen pro Minute";
-    vf.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
-    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
-    q.hint = "Zeitspanvolumen Q in cm3 pro Minute";
-    pe.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    n.hint = kHintSpindleSpeed;
+    vf.hint = kHintFeedRate;
+    kc.hint = kHintSpecificForce;
+    q.hint = kHintRemovalRate;
+    pe.hint = kHintPower;
     normalButton.hint = "Fräserschneidenlänge <= 45 mm";
     longButton.hint = "Fräserschneidenlänge > 45 und <= 75 mm";
     extraLongButton.hint = "Fräserschneidenlänge > 75 mm";
-    hssButton.hint = "Hochleistungsschnellschnittstahl";
+    hssButton.hint = kHintHss;
     wpButton.hint = "Wendeplatte";
     vhmButton.hint = "Vollhartmetall";
     teeth.hint = "Fräserzähnezahl";
@@ -630,13 +631,13 @@ void MillingPage::assignHints() {
     toolType.hint = "Ausführung des Fräsers";
     fz.hint = "Vorschub pro Zahn fz in mm pro Zahn";
     vc.hint = "Schnittgeschwindigkeit in mm pro Minute";
-    increase.hint = "Erhöhung der Schnittgeschwindigkeit in %";
+    increase.hint = kHintSpeedIncrease;
     materialButton.hint = "Werkstoffauswahl";
     aeBar.hint = "Eingriffsgrößenschieber";
     apBar.hint = "Schnittiefenschieber";
     hmBar.hint = "Spanungsdickenschieber";
-    vcBar.hint = "Schnittgeschwindigkeitsschieber";
-    groupText.hint = "Werkstoffsortenfenster";
+    vcBar.hint = kHintSpeedBar;
+    groupText.hint = kHintMaterialList;
 
     static constexpr std::string_view kSevenGroups[11] = {
         "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",

@@ -3,6 +3,7 @@
 #include "materials/force_table.h"
 #include "shell/fixed_text.h"
 #include "shell/formulas.h"
+#include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
 #include <vector>
@@ -75,25 +76,25 @@ void ReamingPage::startUp() {
 void ReamingPage::assignHints() {
     allowance.hint = "Reibaufmaß";
     allowancePercent.hint = "Erhöhung des Reibaufmaßes in %";
-    speedPercent.hint = "Erhöhung der Schnittgeschwindigkeit in %";
-    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
-    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
-    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
-    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
-    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
-    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Umdrehung";
-    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
-    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    speedPercent.hint = kHintSpeedIncrease;
+    spindleSpeed.hint = kHintSpindleSpeed;
+    feedRate.hint = kHintFeedRate;
+    kc.hint = kHintSpecificForce;
+    removalRate.hint = kHintRemovalRate;
+    power.hint = kHintPower;
+    feed.hint = kHintFeedPerRevolution;
+    cuttingSpeed.hint = kHintCuttingSpeed;
+    hssBtn.hint = kHintHss;
     hmBtn.hint = "Hartmetall";
-    speedDownBtn.hint = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
-    speedUpBtn.hint = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
+    speedDownBtn.hint = kHintSpeedStepDown;
+    speedUpBtn.hint = kHintSpeedStepUp;
     toolList.hint = "Werkzeugtyp";
-    cuttingMaterialList.hint = "Schneidstoff bzw. Beschichtung";
+    cuttingMaterialList.hint = kHintCuttingMaterial;
     diameterList.hint = "Reibahlendurchmesser";
     materialList.hint = "Zu reibender Werkstoff";
-    coolant.hint = "Kühlmittelsortenfenster";
-    feedBar.hint = "Vorschubschieber";
-    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+    coolant.hint = kHintCoolant;
+    feedBar.hint = kHintFeedBar;
+    speedBar.hint = kHintSpeedBar;
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "materials/force_table.h"
 #include "shell/formulas.h"
+#include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
 #include <algorithm>
@@ -100,13 +101,13 @@ void SawingPage::startUp() {
 }
 
 void SawingPage::assignHints() {
-    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
+    spindleSpeed.hint = kHintSpindleSpeed;
     toothFeed.hint = "Vorschub fz in mm pro Zahn";
-    feedRate.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
-    cuttingSpeed.hint = "Schnittgeschwindigkeit Vc in Meter pro Minute";
-    kc11.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
-    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
-    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
+    feedRate.hint = kHintFeedRate;
+    cuttingSpeed.hint = kHintCuttingSpeed;
+    kc11.hint = kHintSpecificForce;
+    removalRate.hint = kHintRemovalRate;
+    power.hint = kHintPower;
     workpiece.hint = "Werkstückabmessung bzw. Schnittiefe in mm.";
     area.hint = "Spezifische Schnittfläche (x 1000!)";
     depthList.hint = "Schnittiefe in mm";
@@ -115,13 +116,13 @@ void SawingPage::assignHints() {
     thicknessList.hint = "Stärke (Dicke) des Sägeblatts";
     bladeDiameterList.hint = "Durchmesser des Sägeblatts";
     materialList.hint = "Zu sägender Werkstoff";
-    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    hssBtn.hint = kHintHss;
     hmBtn.hint = "Hartmetall";
-    feedRateBar.hint = "Vorschubschieber";
-    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+    feedRateBar.hint = kHintFeedBar;
+    speedBar.hint = kHintSpeedBar;
     workpieceBar.hint = "Werkstückabmessungsschieber";
     areaBar.hint = "Spezifische Schnittflächenschieber";
-    coolant.hint = "Kühlmittelsortenfenster";
+    coolant.hint = kHintCoolant;
 }
 
 // ---------------------------------------------------------------------------

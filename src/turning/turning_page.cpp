@@ -3,6 +3,7 @@
 #include "materials/material_dialog.h"
 #include "materials/material_groups.h"
 #include "shell/formulas.h"
+#include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
 #include <algorithm>
@@ -182,7 +183,7 @@ int TurningPage::materialGroup() const {
 }
 
 void TurningPage::assignHints() {
-    hssBtn.hint = "Hochleistungsschnellschnittstahl";
+    hssBtn.hint = kHintHss;
     wpBtn.hint = "Wendeplatte";
     materialBtn.hint = "Werkstoffauswahl";
     for (size_t i = 0; i < classBtns.size(); ++i)
@@ -191,12 +192,12 @@ void TurningPage::assignHints() {
         groupBtns[i].hint = kGroupHints[i];
     depth.hint = "Schnittiefe ap in mm";
     diameter.hint = "Werkstückdurchmesser in mm";
-    feed.hint = "Vorschubgeschwindigkeit Vf in mm pro Minute";
+    feed.hint = kHintFeedRate;
     cuttingSpeed.hint = "Schnittgeschwindigkeit in mm pro Minute";
-    spindleSpeed.hint = "Drehzahl n in Umdrehungen pro Minute";
-    kc.hint = "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm";
-    power.hint = "Erforderliche Maschinenleistung Pe in Kilowatt";
-    removalRate.hint = "Zeitspanvolumen Q in cm3 pro Minute";
+    spindleSpeed.hint = kHintSpindleSpeed;
+    kc.hint = kHintSpecificForce;
+    power.hint = kHintPower;
+    removalRate.hint = kHintRemovalRate;
     coolant.hint = "Erforderliches Kühlmittel";
     cuttingMaterial.hint = "Schneidstoffbezeichnung";
     operationList.hint = "Bearbeitungsart";
@@ -213,12 +214,12 @@ void TurningPage::assignHints() {
     default:
         break;
     }
-    groupText.hint = "Werkstoffsortenfenster";
+    groupText.hint = kHintMaterialList;
     depthBar.hint = "Schnittiefenschieber";
     overhangBar.hint = "Überhangschieber";
     diameterBar.hint = "Werkstückdurchmesserschieber";
-    feedBar.hint = "Vorschubschieber";
-    speedBar.hint = "Schnittgeschwindigkeitsschieber";
+    feedBar.hint = kHintFeedBar;
+    speedBar.hint = kHintSpeedBar;
 }
 
 // ---------------------------------------------------------------------------
