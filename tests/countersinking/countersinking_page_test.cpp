@@ -3,46 +3,24 @@
 #include "shell/formulas.h"
 #include "workbench/workbench.h"
 
+#include "page_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 using namespace zerbo;
+using zerbo::testing::PageFixture;
 
 namespace {
 
-class CountersinkingPageTest : public ::testing::TestWithParam<char> {
+class CountersinkingPageTest : public PageFixture<CountersinkingPage> {
   protected:
     CountersinkingPageTest() { page.startUp(); }
 
-    MessageRecorder messages;
-    HelpRecorder help;
-    Shell shell{messages, help, GetParam()};
-    CountersinkingPage page{shell};
-
-    // An expected text written with "." in the system separator.
-    std::string S(std::string s) const {
-        for (char& c : s)
-            if (c == '.') c = GetParam();
-        return s;
-    }
-    std::string field(const char* name) const { return page.get<Field>(name).text(); }
-    double num(const char* name) const { return shell.numbers.parse(field(name)); }
-    std::string label(const char* name) const { return page.get<Label>(name).caption; }
-    bool visible(const char* name) const { return page.find(name)->visible; }
     std::string write(double v) const { return shell.numbers.write(v); }
 
-    void click(const char* name) { ASSERT_TRUE(page.userClick(name)) << name; }
-    void select(const char* name, int index) { ASSERT_TRUE(page.userSelect(name, index)) << name; }
-    void scroll(const char* name, int position) { ASSERT_TRUE(page.userScroll(name, position)); }
-
-    void expectBar(const char* name, int min, int max, int position) const {
-        const Bar& b = page.get<Bar>(name);
-        EXPECT_EQ(b.min(), min) << name;
-        EXPECT_EQ(b.max(), max) << name;
-        EXPECT_EQ(b.position(), position) << name;
-    }
     // n, Vf, Q and Pe as the page must have computed them from its own
     // fields, for a countersink of diameter d, pilot dp, angle (0 = flat).
     void expectResults(double d, double d0, double dp, int angle, int z) const {

@@ -3,6 +3,8 @@
 #include "shell/formulas.h"
 #include "workbench/workbench.h"
 
+#include "page_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,50 +12,23 @@
 #include <vector>
 
 using namespace zerbo;
+using zerbo::testing::PageFixture;
 
 namespace {
 
-class DrillingPageTest : public ::testing::TestWithParam<char> {
+class DrillingPageTest : public PageFixture<DrillingPage> {
   protected:
     DrillingPageTest() {
         page.assignHints();
         page.startUp();
     }
 
-    MessageRecorder messages;
-    HelpRecorder help;
-    Shell shell{messages, help, GetParam()};
-    DrillingPage page{shell};
-
-    // An expected text written with "." in the system separator.
-    std::string S(std::string s) const {
-        for (char& c : s)
-            if (c == '.') c = GetParam();
-        return s;
-    }
-    std::string field(const char* name) const { return page.get<Field>(name).text(); }
-    std::string label(const char* name) const { return page.get<Label>(name).caption; }
-    const Bar& bar(const char* name) const { return page.get<Bar>(name); }
-    bool visible(const char* name) const { return page.find(name)->visible; }
     std::string hint(const char* name) const { return page.find(name)->hint; }
-
-    void click(const char* name) { ASSERT_TRUE(page.userClick(name)) << name; }
-    void select(const char* name, int index) { ASSERT_TRUE(page.userSelect(name, index)) << name; }
-    void selectDiameter(std::string_view d) {
-        const auto& items = page.diameterList.items();
-        const auto it = std::find(items.begin(), items.end(), d);
-        ASSERT_NE(it, items.end()) << d;
-        select("ComboBox23", static_cast<int>(it - items.begin()));
-    }
+    void selectDiameter(std::string_view d) { choose("ComboBox23", d); }
     void carbide(int tool, int coating = 0) {
         click("SpeedButton18");
         select("ComboBox21", tool);
         if (coating != 0) select("ComboBox22", coating);
-    }
-    void expectBar(const char* name, int min, int max, int position) const {
-        EXPECT_EQ(bar(name).min(), min) << name;
-        EXPECT_EQ(bar(name).max(), max) << name;
-        EXPECT_EQ(bar(name).position(), position) << name;
     }
     std::string n(double d, double vc) const { return shell.numbers.write(SpindleSpeed(d, vc)); }
 };

@@ -4,48 +4,24 @@
 #include "turning/turning_page.h"
 #include "workbench/workbench.h"
 
+#include "page_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 using namespace zerbo;
+using zerbo::testing::PageFixture;
 
 namespace {
 
-class ReamingPageTest : public ::testing::TestWithParam<char> {
+class ReamingPageTest : public PageFixture<ReamingPage> {
   protected:
     ReamingPageTest() { page.startUp(); }
 
-    MessageRecorder messages;
-    HelpRecorder help;
-    Shell shell{messages, help, GetParam()};
-    ReamingPage page{shell};
-
-    // An expected text written with "." in the system separator.
-    std::string S(std::string s) const {
-        for (char& c : s)
-            if (c == '.') c = GetParam();
-        return s;
-    }
-    std::string field(const char* name) const { return page.get<Field>(name).text(); }
-    std::string label(const char* name) const { return page.get<Label>(name).caption; }
-    double num(const char* name) const { return shell.numbers.parse(field(name)); }
-    bool visible(const char* name) const { return page.find(name)->visible; }
     std::string n(double d, double vc) const { return shell.numbers.write(SpindleSpeed(d, vc)); }
 
-    void click(const char* name, int times = 1) {
-        for (int i = 0; i < times; ++i)
-            ASSERT_TRUE(page.userClick(name)) << name;
-    }
-    void select(const char* name, int index) { ASSERT_TRUE(page.userSelect(name, index)) << name; }
-    void scroll(const char* name, int position) { ASSERT_TRUE(page.userScroll(name, position)); }
-    void expectBar(const char* name, int min, int max, int position) const {
-        const Bar& b = page.get<Bar>(name);
-        EXPECT_EQ(b.min(), min) << name;
-        EXPECT_EQ(b.max(), max) << name;
-        EXPECT_EQ(b.position(), position) << name;
-    }
     // Chooses a reamer: group button, tool type, cutting material.
     void choose(const char* groupButton, int type, int cuttingMaterial) {
         click(groupButton);

@@ -3,6 +3,8 @@
 #include "robustness/invariants.h"
 #include "workbench/workbench.h"
 
+#include "page_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,37 +14,17 @@
 #include <vector>
 
 using namespace zerbo;
+using zerbo::testing::PageFixture;
 
 namespace {
 
 constexpr double kPiD = 3.14159265358979323846;
 
-class SawingPageTest : public ::testing::TestWithParam<char> {
+class SawingPageTest : public PageFixture<SawingPage> {
   protected:
     SawingPageTest() { page.startUp(); }
 
-    MessageRecorder messages;
-    HelpRecorder help;
-    Shell shell{messages, help, GetParam()};
-    SawingPage page{shell};
-
-    std::string field(const char* name) const { return page.get<Field>(name).text(); }
-    double value(const char* name) const { return shell.numbers.parse(field(name)); }
-    std::string label(const char* name) const { return page.get<Label>(name).caption; }
     std::string item(const char* name) const { return page.get<List>(name).text(); }
-    void scroll(const char* name, int position) { ASSERT_TRUE(page.userScroll(name, position)); }
-    void choose(const char* name, const std::string& text) {
-        const auto& items = page.get<List>(name).items();
-        const auto it = std::find(items.begin(), items.end(), text);
-        ASSERT_NE(it, items.end()) << name << " " << text;
-        ASSERT_TRUE(page.userSelect(name, static_cast<int>(it - items.begin())));
-    }
-    void expectBar(const char* name, int min, int max, int position) const {
-        const Bar& bar = page.get<Bar>(name);
-        EXPECT_EQ(bar.min(), min) << name;
-        EXPECT_EQ(bar.max(), max) << name;
-        EXPECT_EQ(bar.position(), position) << name;
-    }
     // The results in closed form (the arc of contact is Ds pi phi / 360, so
     // fz = 360 A / (Vc phi z)), with the power law where the page takes
     // Newton's root; depth 40 mm for Q.
@@ -53,12 +35,12 @@ class SawingPageTest : public ::testing::TestWithParam<char> {
         const double vf = z * fz * n;
         const double kc = 1.2 * 1.3 * 1.15 * 1550 / std::pow(fz, 0.3);
         const double pe = vc * (s * fz * kc * z * phi / 360) / 48000;
-        EXPECT_NEAR(value("Edit17"), n, n * 1e-12);
+        EXPECT_NEAR(num("Edit17"), n, n * 1e-12);
         EXPECT_NEAR(page.engagementAngle(), phi, phi * 1e-12);
-        EXPECT_NEAR(value("Edit18"), fz, fz * 1e-12);
-        EXPECT_NEAR(value("Edit19"), vf, vf * 1e-12);
-        EXPECT_NEAR(value("Edit21"), s / 10 * 4 * vf / 10, vf * 1e-12);
-        EXPECT_NEAR(value("Edit22"), pe, pe * 1e-7);
+        EXPECT_NEAR(num("Edit18"), fz, fz * 1e-12);
+        EXPECT_NEAR(num("Edit19"), vf, vf * 1e-12);
+        EXPECT_NEAR(num("Edit21"), s / 10 * 4 * vf / 10, vf * 1e-12);
+        EXPECT_NEAR(num("Edit22"), pe, pe * 1e-7);
     }
 };
 
@@ -161,7 +143,7 @@ TEST_P(SawingPageTest, MaterialSetsItsRangesForceAndCoolant) {
         EXPECT_EQ(field("Edit20"), c.kc11);
         EXPECT_EQ(page.coolant.lines, c.coolant);
         EXPECT_EQ(field("Edit22") == "0", c.kc11 == "0"); // no grade, no force
-        EXPECT_GT(value("Edit21"), 0);
+        EXPECT_GT(num("Edit21"), 0);
     }
 }
 
@@ -185,9 +167,9 @@ TEST_P(SawingPageTest, EveryInputRunsTheWholeChain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         page.startUp();
-        const double before = value(c.result);
+        const double before = num(c.result);
         c.event();
-        EXPECT_NEAR(value(c.result) / before, c.ratio, 1e-9);
+        EXPECT_NEAR(num(c.result) / before, c.ratio, 1e-9);
     }
     EXPECT_TRUE(messages.entries.empty());
 }
@@ -229,7 +211,7 @@ TEST_P(SawingPageTest, FeedRateBarActsOnlyWhileShown) {
     page.feedRateBar.visible = true; // a blade type with a feed-rate range
     scroll("ScrollBar6", 20);
     EXPECT_EQ(field("Edit19"), "20");
-    EXPECT_NEAR(value("Edit21"), 0.2 / 10 * 40 / 10 * 20 / 10, 1e-15);
+    EXPECT_NEAR(num("Edit21"), 0.2 / 10 * 40 / 10 * 20 / 10, 1e-15);
 }
 
 TEST_P(SawingPageTest, EveryControlButTheLabelsHasItsHint) {
