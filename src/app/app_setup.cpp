@@ -1,12 +1,13 @@
 #include "app/app_setup.h"
 
+#include "ui/vector_drawing.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QTranslator>
 
 #include <optional>
@@ -37,7 +38,7 @@ QString IconFile() { return QStringLiteral(":/icons/%1.svg").arg(ApplicationId()
 // The icon's pictures, drawn in every size a desktop asks for.
 QIcon DrawApplicationIcon() {
     // Drawn here rather than by Qt's SVG icon plugin, which may be missing.
-    QSvgRenderer drawing(IconFile());
+    const ui::VectorDrawing drawing(IconFile());
     QIcon icon;
     if (!drawing.isValid()) return icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

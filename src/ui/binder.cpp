@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStringListModel>
 
 namespace zerbo::ui {
 
@@ -28,8 +30,12 @@ void SyncItems(QComboBox* box, const List& list) {
     bool same = box->count() == items.size();
     for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
     if (!same) {
-        box->clear();
-        box->addItems(items);
+        if (auto* texts = qobject_cast<QStringListModel*>(box->model())) {
+            texts->setStringList(items); // one reset instead of a change per item
+        } else {
+            box->clear();
+            box->addItems(items);
+        }
     }
     box->setCurrentIndex(list.index());
 }
@@ -45,14 +51,26 @@ void SyncItems(QListWidget* box, const List& list) {
     box->setCurrentRow(list.index());
 }
 
+// The named widgets under parent, each name taken by the widget that
+// findChild would return: children before grandchildren, in order. One walk
+// for a whole page instead of one per control.
+void IndexNamed(const QObject* parent, QHash<QString, QWidget*>& named) {
+    for (QObject* child : parent->children())
+        if (child->isWidgetType() && !child->objectName().isEmpty() &&
+            !named.contains(child->objectName()))
+            named.insert(child->objectName(), static_cast<QWidget*>(child));
+    for (QObject* child : parent->children()) IndexNamed(child, named);
+}
+
 } // namespace
 
 Binder::Binder(ControlSet& model, QWidget* root, std::function<void()> afterEvent)
     : model_(model), afterEvent_(std::move(afterEvent)) {
+    QHash<QString, QWidget*> named;
+    IndexNamed(root, named);
     for (Control* c : model.controls()) {
-        auto* w = root->objectName() == Q(c->name())
-                      ? root
-                      : root->findChild<QWidget*>(Q(c->name()));
+        const QString name = Q(c->name());
+        auto* w = root->objectName() == name ? root : named.value(name);
         if (w == nullptr) {
             unbound_.push_back(c->name());
             continue;

@@ -13,8 +13,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStringListModel>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace zerbo::ui {
 
@@ -33,10 +38,38 @@ void Colour(QLineEdit* field, const QColor& colour) {
     field->setPalette(p);
 }
 
+namespace {
+
+// A list sized like QComboBox::AdjustToMinimumContentsLengthWithIcon with no
+// minimum length: as wide as the style's frame and arrow, as high as a line
+// of text or an icon, whatever the items. Setting that policy on a QComboBox
+// builds its popup (a frame, a list view, scrollers) at once, about 20 KiB a
+// list; this one builds it when it first opens, like any QComboBox. Its items
+// are plain texts, kept in a string list rather than an item per text.
+class PickList : public QComboBox {
+  public:
+    explicit PickList(QWidget* parent) : QComboBox(parent) {
+        setModel(new QStringListModel(this));
+    }
+
+    QSize sizeHint() const override { return Hint(); }
+    QSize minimumSizeHint() const override { return Hint(); }
+
+  private:
+    QSize Hint() const {
+        QSize text(-1, std::max(qCeil(QFontMetricsF(fontMetrics()).height()), 14) + 2);
+        text.setHeight(std::max(text.height(), iconSize().height() + 2));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
+    }
+};
+
+} // namespace
+
 QComboBox* MakeList(const char* name, QWidget* parent, int width) {
-    auto* b = new QComboBox(parent);
+    auto* b = new PickList(parent);
     b->setObjectName(name);
-    b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (width > 0) b->setMinimumWidth(width);
     return b;
 }

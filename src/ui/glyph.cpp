@@ -1,5 +1,7 @@
 #include "ui/glyph.h"
 
+#include "ui/vector_drawing.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIconEngine>
@@ -8,7 +10,6 @@
 #include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 namespace zerbo::ui {
@@ -16,8 +17,8 @@ namespace zerbo::ui {
 namespace {
 
 // Draws the glyph's SVG at the size asked for, keeping its proportions.
-// Drawn here with the SVG renderer, so no icon-engine or image-format plugin
-// is loaded for the buttons.
+// Drawn here by our own drawing code, so no icon-engine or image-format
+// plugin (nor the SVG library) is loaded for the buttons.
 class GlyphEngine final : public QIconEngine {
   public:
     explicit GlyphEngine(QString file) : file_(std::move(file)) {}
@@ -39,15 +40,15 @@ class GlyphEngine final : public QIconEngine {
                                      .arg(int(state));
         QPixmap pm;
         if (QPixmapCache::find(cacheKey, &pm)) return pm;
-        QSvgRenderer renderer(file_);
-        if (!renderer.isValid()) return pm;
-        QSize actual = renderer.defaultSize();
+        const VectorDrawing drawing(file_);
+        if (!drawing.isValid()) return pm;
+        QSize actual = drawing.defaultSize();
         if (!actual.isNull()) actual.scale(size, Qt::KeepAspectRatio);
         if (actual.isEmpty()) return pm;
         pm = QPixmap(actual);
         pm.fill(Qt::transparent);
         QPainter painter(&pm);
-        renderer.render(&painter);
+        drawing.render(&painter);
         painter.end();
         if (mode != QIcon::Normal) {
             QStyleOption option;

@@ -1,8 +1,11 @@
 #include "ui/sketch.h"
 
+#include "ui/vector_drawing.h"
+
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QWidget>
+
+#include <optional>
 
 namespace zerbo::ui {
 
@@ -10,32 +13,34 @@ namespace {
 
 class SketchPanel : public QWidget {
   public:
-    SketchPanel(const QString& resource, QWidget* parent)
-        : QWidget(parent), renderer_(resource, this) {
+    SketchPanel(QString resource, QWidget* parent)
+        : QWidget(parent), resource_(std::move(resource)),
+          size_(VectorDrawing::DefaultSize(resource_)) {
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
 
-    QSize sizeHint() const override {
-        return renderer_.isValid() ? renderer_.defaultSize() : QSize(0, 0);
-    }
+    QSize sizeHint() const override { return size_.isValid() ? size_ : QSize(0, 0); }
     QSize minimumSizeHint() const override { return sizeHint() / 2; }
-    bool valid() const { return renderer_.isValid(); }
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        if (!renderer_.isValid()) return;
-        QSizeF size = renderer_.viewBoxF().size();
+        // Read when first shown: a page behind another tab keeps its size alone.
+        if (!drawing_) drawing_.emplace(resource_);
+        if (!drawing_->isValid()) return;
+        QSizeF size = drawing_->viewBox().size();
         if (size.isEmpty()) return;
         size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
         const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2),
                             size);
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, target);
+        drawing_->render(&painter, target);
     }
 
   private:
-    QSvgRenderer renderer_;
+    QString resource_;
+    QSize size_;
+    std::optional<VectorDrawing> drawing_;
 };
 
 } // namespace

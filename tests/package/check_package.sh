@@ -41,7 +41,7 @@ deb)
     done
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    for d in libc6 libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
+    for d in libc6 libqt6widgets6 qt6-translations-l10n; do
         grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
     done
     dpkg-deb -x "$deb" "$work/root"

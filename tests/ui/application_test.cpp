@@ -3,6 +3,7 @@
 #include "app/app_setup.h"
 #include "app/command_line.h"
 #include "ui/main_window.h"
+#include "ui/vector_drawing.h"
 
 #include "window_driver.h"
 
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 #include <memory>
 
@@ -69,7 +69,7 @@ class ApplicationTest : public QObject {
         // Every size a desktop may take is the drawing at exactly that size.
         const QList<QSize> sizes = icon.availableSizes();
         QCOMPARE(sizes.size(), 8);
-        QSvgRenderer drawing(QString(":/icons/%1.svg").arg(zerbo::app::ApplicationId()));
+        const zerbo::ui::VectorDrawing drawing(QString(":/icons/%1.svg").arg(zerbo::app::ApplicationId()));
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
             QVERIFY(sizes.contains(QSize(size, size)));
             QImage drawn(size, size, QImage::Format_ARGB32_Premultiplied);

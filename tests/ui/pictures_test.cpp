@@ -1,25 +1,60 @@
-// The pictures of the window: every built-in drawing is a valid SVG, the
-// tool sketches paint on their pages and the glyph buttons show icons while
+// The pictures of the window: every built-in drawing is a valid SVG that our
+// own drawing code paints as an SVG renderer does, the tool sketches paint
+// on their pages and the glyph buttons show icons while
 // keeping their captions as accessible text.
 
 #include "ui/form.h"
 #include "ui/glyph.h"
 #include "ui/main_window.h"
 #include "ui/style_icons.h"
+#include "ui/vector_drawing.h"
 
 #include "window_driver.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QToolButton>
+
+#include <algorithm>
+#include <functional>
 
 using namespace zerbo::ui;
 using namespace zerbo::ui::testing;
 
 namespace {
+
+QImage Painted(const QSize& size, const std::function<void(QPainter*)>& paint) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paint(&painter);
+    return image;
+}
+
+// Blocks of 4 x 4 pixels whose mean colours differ by more than a tenth of
+// a channel's range: blind to how a glyph's edge falls on the pixel grid,
+// not to a shape or a word out of place.
+int DifferentBlocks(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int by = 0; by + 4 <= a.height(); by += 4)
+        for (int bx = 0; bx + 4 <= a.width(); bx += 4) {
+            int sum[4] = {};
+            for (int y = by; y < by + 4; ++y)
+                for (int x = bx; x < bx + 4; ++x) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                    sum[0] += qRed(p) - qRed(q);
+                    sum[1] += qGreen(p) - qGreen(q);
+                    sum[2] += qBlue(p) - qBlue(q);
+                    sum[3] += qAlpha(p) - qAlpha(q);
+                }
+            if (std::any_of(sum, sum + 4, [](int d) { return std::abs(d) > 16 * 25; })) ++count;
+        }
+    return count;
+}
 
 // Pixels of the sketch that carry the tool colour.
 int ToolPixels(QWidget* sketch) {
@@ -37,17 +72,47 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void everyDrawingIsAValidSvg() {
+    void everyDrawingPaintsAsAnSvgRendererDoes() {
         int drawings = 0;
-        for (const char* folder : {":/sketches", ":/glyphs"}) {
+        for (const char* folder : {":/sketches", ":/glyphs", ":/icons"}) {
             for (const QString& file : QDir(folder).entryList({"*.svg"})) {
-                QSvgRenderer svg(QString(folder) + "/" + file);
-                QVERIFY2(svg.isValid(), qPrintable(file));
+                const QString path = QString(folder) + "/" + file;
+                QSvgRenderer svg(path);
+                const VectorDrawing own(path);
+                QVERIFY2(svg.isValid() && own.isValid(), qPrintable(file));
                 QVERIFY2(!svg.viewBoxF().isEmpty(), qPrintable(file));
+                QCOMPARE(own.viewBox(), svg.viewBoxF());
+                QCOMPARE(own.defaultSize(), svg.defaultSize());
+                for (qreal scale : {1.0, 2.5}) {
+                    const QSize size = (QSizeF(svg.defaultSize()) * scale).toSize();
+                    const QImage reference = Painted(size, [&](QPainter* p) { svg.render(p); });
+                    const QImage drawn = Painted(size, [&](QPainter* p) { own.render(p); });
+                    const int differ = DifferentBlocks(reference, drawn);
+                    // At the drawn size alike block for block; enlarged, the
+                    // edges of text and round corners may fall a little apart.
+                    const int blocks = (size.width() / 4) * (size.height() / 4);
+                    QVERIFY2(scale == 1.0 ? differ == 0 : differ * 200 <= blocks,
+                             qPrintable(QString("%1 at %2: %3 of %4 blocks differ")
+                                            .arg(file).arg(scale).arg(differ).arg(blocks)));
+                }
                 ++drawings;
             }
         }
-        QVERIFY(drawings >= 11); // two sketches and nine glyphs at least
+        QVERIFY(drawings >= 16); // six sketches, nine glyphs, the icon
+    }
+
+    void drawingsOnlyReadWhatTheyUnderstand() {
+        QVERIFY(!VectorDrawing::FromData("").isValid());
+        QVERIFY(!VectorDrawing::FromData("<html/>").isValid());
+        QVERIFY(!VectorDrawing::FromData("<svg>").isValid());     // no size, unfinished
+        QVERIFY(!VectorDrawing::FromData("<svg width='10' height='10'><g>").isValid());
+        const auto drawing = VectorDrawing::FromData(
+            "<svg width='20' height='10'><path d='M0 0 S5 5 6 6'/><path d='M1 1 L2'/>"
+            "<rect width='20' height='10' fill='#ff0000'/></svg>");
+        QVERIFY(drawing.isValid()); // paths it cannot read are left out, the rest drawn
+        QCOMPARE(drawing.viewBox(), QRectF(0, 0, 20, 10));
+        const QImage image = Painted({20, 10}, [&](QPainter* p) { drawing.render(p); });
+        QCOMPARE(image.pixelColor(10, 5), QColor(Qt::red));
     }
 
     void toolSketchesPaintOnTheirPages() {
