@@ -174,11 +174,10 @@ void MainWindow::openTopic(int context) {
     helpWindow().openTopic(context);
 }
 
-bool MainWindow::buildNext() {
+bool MainWindow::buildNextPage() {
     bool built = false;
     for (int i = 0; i < kPageCount && !built; ++i)
         built = buildPage(i);
-    built = built || makeMaterialWindow() || makeAdvisorWindow();
     if (built) syncAll();
     return built;
 }
@@ -186,12 +185,14 @@ bool MainWindow::buildNext() {
 bool MainWindow::fullyBuilt() const {
     for (const auto& b : pageBinders_)
         if (!b) return false;
-    return material_ != nullptr && advisor_ != nullptr;
+    return true;
 }
 
 void MainWindow::buildAll() {
-    while (buildNext()) {
+    while (buildNextPage()) {
     }
+    const bool material = makeMaterialWindow();
+    if (makeAdvisorWindow() || material) syncAll();
 }
 
 void MainWindow::buildDeferred() {
@@ -201,7 +202,7 @@ void MainWindow::buildDeferred() {
         QTimer::singleShot(20, this, &MainWindow::buildDeferred);
         return;
     }
-    if (buildNext())
+    if (buildNextPage())
         QTimer::singleShot(0, this, &MainWindow::buildDeferred);
     else
         emit fullyBuiltNow();

@@ -4,10 +4,10 @@
 //
 // Every model starts up before the window is shown, but the window builds
 // only what its first frame shows: the frame and the current page. The
-// other pages and the two dialogs are built one per event-loop turn once the
-// first frame has been painted, or earlier where they are needed first (a
-// tab switch, a dialog opened). The help window with its manual is built on
-// first use (F1, "Hilfe") only. The page area
+// other pages are built one per event-loop turn once the first frame has
+// been painted, or earlier where they are needed first (a tab switch). The
+// two dialogs and the help window with its manual are built on first use
+// (a dialog opened, F1, "Hilfe") only. The page area
 // has its fixed size from the start, so building a page never resizes the
 // window. A part is bound to its model when it is built and shows the
 // model's state at once.
@@ -44,17 +44,17 @@ class MainWindow : public QDialog, private HelpViewer {
     // Copies every model into its widgets; builds the current page and the
     // open dialogs first if they are not built yet.
     void syncAll();
-    // Builds every part not built yet, at once (not the help window, which
-    // waits for its first use).
+    // Builds every page and both dialogs not built yet, at once (not the
+    // help window, which waits for its first use).
     void buildAll();
-    // Every page and both dialogs; the help window is not counted.
+    // Every page; the dialogs and the help window are not counted.
     bool fullyBuilt() const;
     bool helpBuilt() const { return help_ != nullptr; }
 
   signals:
     // After the first frame has been painted and shown.
     void firstFrameShown();
-    // After the last deferred part has been built.
+    // After the last deferred page has been built.
     void fullyBuiltNow();
 
   protected:
@@ -70,8 +70,8 @@ class MainWindow : public QDialog, private HelpViewer {
     bool buildPage(int index);
     bool makeMaterialWindow();
     bool makeAdvisorWindow();
-    // Builds the next part not built yet; false when everything is built.
-    bool buildNext();
+    // Builds the next page not built yet; false when every page is built.
+    bool buildNextPage();
     void buildDeferred();
     void syncDialog(QDialog* dialog, bool visible, const std::string& caption);
 

@@ -98,8 +98,9 @@ class StartUpTest : public QObject {
 
   private slots:
     // Before its first frame the window holds only the page it shows; a
-    // tab click or an opened dialog builds what it needs at once, and the
-    // rest follows the first frame without the window changing size.
+    // tab click or an opened dialog builds what it needs at once, the other
+    // pages follow the first frame without the window changing size, and a
+    // dialog never opened is never built.
     void buildsTheRestAfterTheFirstFrame() {
         MainWindow w(',');
         const QSize size = w.size();
@@ -129,6 +130,7 @@ class StartUpTest : public QObject {
         w.show();
         QVERIFY(done.wait(10000));
         QCOMPARE(order, (std::vector<QString>{"frame", "built"}));
+        QVERIFY(w.findChild<QDialog*>("TBtnRightDlg3") == nullptr);
         QCOMPARE(w.size(), size);
         QVERIFY(w.minimumSize() == w.maximumSize());
         const QSize area = Find<QStackedWidget>(&w, "Notebook")->size();
