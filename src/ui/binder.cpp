@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStringListModel>
 
 namespace zerbo::ui {
 
@@ -30,12 +29,8 @@ void SyncItems(QComboBox* box, const List& list) {
     bool same = box->count() == items.size();
     for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
     if (!same) {
-        if (auto* texts = qobject_cast<QStringListModel*>(box->model())) {
-            texts->setStringList(items); // one reset instead of a change per item
-        } else {
-            box->clear();
-            box->addItems(items);
-        }
+        box->clear();
+        box->addItems(items);
     }
     box->setCurrentIndex(list.index());
 }

@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStringListModel>
 #include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,13 +43,10 @@ namespace {
 // minimum length: as wide as the style's frame and arrow, as high as a line
 // of text or an icon, whatever the items. Setting that policy on a QComboBox
 // builds its popup (a frame, a list view, scrollers) at once, about 20 KiB a
-// list; this one builds it when it first opens, like any QComboBox. Its items
-// are plain texts, kept in a string list rather than an item per text.
+// list; this one builds it when it first opens, like any QComboBox.
 class PickList : public QComboBox {
   public:
-    explicit PickList(QWidget* parent) : QComboBox(parent) {
-        setModel(new QStringListModel(this));
-    }
+    using QComboBox::QComboBox;
 
     QSize sizeHint() const override { return Hint(); }
     QSize minimumSizeHint() const override { return Hint(); }

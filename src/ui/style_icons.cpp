@@ -8,15 +8,35 @@
 #include <QPixmapCache>
 #include <QStyle>
 
+#include <cstring>
+
 namespace zerbo::ui {
 
 namespace {
 
 const QString kStylePictures = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
 
-// A built-in PNG, read by the PNG reader alone; null where it is missing.
-QPixmap ReadPng(const QString& file) {
-    QImageReader reader(file, "png");
+struct StylePicture {
+    const char* name;
+    int width;
+    int height;
+    const unsigned* pixels;
+};
+// kStylePictureTable: the pictures as pixels, made from Qt's files while
+// building (tools/style_pictures.cpp).
+#include "style_pictures.inc"
+
+// One of the style's built-in PNG pictures: from the pixels built in, else
+// read by the PNG reader alone; null where it is missing. With the pixels,
+// nothing of the PNG library runs at start-up.
+QPixmap Picture(const char* name) {
+    for (const StylePicture* p = kStylePictureTable; p->name != nullptr; ++p) {
+        if (std::strcmp(p->name, name) != 0) continue;
+        const QImage image(reinterpret_cast<const uchar*>(p->pixels), p->width, p->height,
+                           p->width * 4, QImage::Format_ARGB32_Premultiplied);
+        return QPixmap::fromImage(image);
+    }
+    QImageReader reader(kStylePictures + QLatin1String(name), "png");
     reader.setAutoDetectImageFormat(false); // no other plugin probed
     return QPixmap::fromImage(reader.read());
 }
@@ -40,9 +60,9 @@ QIcon CloseIcon(const QStyle* style) {
     const auto own = [style] { return style->standardIcon(QStyle::SP_DialogCloseButton); };
     if (!QIcon::themeName().isEmpty()) return own();
     QIcon icon;
-    for (int size : {16, 32, 128}) {
-        const QPixmap picture =
-            ReadPng(kStylePictures + QStringLiteral("standardbutton-close-%1.png").arg(size));
+    for (const char* name : {"standardbutton-close-16.png", "standardbutton-close-32.png",
+                             "standardbutton-close-128.png"}) {
+        const QPixmap picture = Picture(name);
         if (picture.isNull()) return own();
         icon.addPixmap(picture);
     }
@@ -53,7 +73,7 @@ QPixmap PreloadGroupBoxFrame(const QStyle* style) {
     if (style == nullptr || style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
         return {};
     const QFileInfo file(kStylePictures + QStringLiteral("fusion_groupbox.png"));
-    const QPixmap picture = ReadPng(file.filePath());
+    const QPixmap picture = Picture("fusion_groupbox.png");
     if (picture.isNull()) return {};
     const QString name = QStringLiteral("qt_pixmap") + file.absoluteFilePath() +
                          CacheHex(uint(file.lastModified().toSecsSinceEpoch())) +
