@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QXmlStreamReader>
@@ -203,6 +205,14 @@ bool ReadPath(QStringView data, QPainterPath& path) {
     return true;
 }
 
+// The font for text in the family asked for: the window's own font where it
+// is that family, so no further font has to be loaded for a sketch's labels.
+QFont TextFont(const QString& family) {
+    const QFont own = QGuiApplication::font();
+    if (family.isEmpty() || QFontInfo(own).family() == family) return own;
+    return QFont(family);
+}
+
 qreal Number(QStringView text, qreal otherwise = 0) {
     bool ok = false;
     const qreal value = Numbers(text).next(&ok);
@@ -257,8 +267,7 @@ class VectorDrawing::Reader {
                 shape.at = QPointF(Number(a.value(QLatin1String("x"))), Number(a.value(QLatin1String("y"))));
                 shape.text = xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
                 styles.pop_back(); // readElementText consumed the end element
-                shape.font = QFont(style.fontFamily);
-                shape.font.setPixelSize(100);
+                shape.font = TextFont(style.fontFamily);
                 shape.fontSize = style.fontSize;
                 shape.anchor = style.anchor;
                 shape.brush = style.fill;
@@ -385,8 +394,8 @@ void VectorDrawing::render(QPainter* painter, const QRectF& target) const {
             continue;
         }
         if (shape.brush.style() == Qt::NoBrush || shape.fontSize <= 0) continue;
-        // Laid out at 100 px and scaled, so small sizes keep their shapes.
-        const qreal scale = shape.fontSize / 100;
+        // Laid out at the font's own size and scaled to the size asked for.
+        const qreal scale = shape.fontSize / QFontInfo(shape.font).pixelSize();
         qreal x = shape.at.x() / scale;
         if (shape.anchor >= 0) // middle or end
             x -= (shape.anchor + 1) * QFontMetricsF(shape.font).horizontalAdvance(shape.text) / 2;
