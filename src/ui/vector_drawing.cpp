@@ -30,7 +30,7 @@ struct Style {
     int anchor = -1;           // start
 };
 
-// Numbers in an attribute: "0 0 240 320", "5,3", "-1.5e2.5".
+// Numbers in an attribute or path data: "0 0 240 320", "5,3", "-1.5e2".
 class Numbers {
   public:
     explicit Numbers(QStringView text) : text_(text) {}
@@ -234,6 +234,9 @@ class VectorDrawing::Reader {
             }
             if (token != QXmlStreamReader::StartElement) continue;
             const QXmlStreamAttributes a = xml.attributes();
+            const auto number = [&a](const char* name, qreal otherwise = 0) {
+                return Number(a.value(QLatin1String(name)), otherwise);
+            };
             if (styles.empty()) {
                 if (xml.name() != u"svg") return;
                 if (!ReadFrame(drawing, a)) return;
@@ -250,9 +253,8 @@ class VectorDrawing::Reader {
                 shape.path.setFillRule(Qt::WindingFill);
                 if (!ReadPath(a.value(QLatin1String("d")), shape.path)) continue;
             } else if (name == u"rect") {
-                const QRectF rect(Number(a.value(QLatin1String("x"))), Number(a.value(QLatin1String("y"))),
-                                  Number(a.value(QLatin1String("width"))), Number(a.value(QLatin1String("height"))));
-                qreal rx = Number(a.value(QLatin1String("rx")), -1), ry = Number(a.value(QLatin1String("ry")), -1);
+                const QRectF rect(number("x"), number("y"), number("width"), number("height"));
+                qreal rx = number("rx", -1), ry = number("ry", -1);
                 if (rx < 0) rx = std::max<qreal>(ry, 0);
                 if (ry < 0) ry = rx;
                 if (rx > 0 && ry > 0)
@@ -261,11 +263,12 @@ class VectorDrawing::Reader {
                 else
                     shape.path.addRect(rect);
             } else if (name == u"circle") {
-                const qreal r = Number(a.value(QLatin1String("r")));
-                shape.path.addEllipse(QPointF(Number(a.value(QLatin1String("cx"))), Number(a.value(QLatin1String("cy")))), r, r);
+                const qreal r = number("r");
+                shape.path.addEllipse(QPointF(number("cx"), number("cy")), r, r);
             } else if (name == u"text") {
-                shape.at = QPointF(Number(a.value(QLatin1String("x"))), Number(a.value(QLatin1String("y"))));
-                shape.text = xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+                shape.at = QPointF(number("x"), number("y"));
+                shape.text =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
                 styles.pop_back(); // readElementText consumed the end element
                 shape.font = TextFont(style.fontFamily);
                 shape.fontSize = style.fontSize;
@@ -289,7 +292,8 @@ class VectorDrawing::Reader {
         bool ok = true;
         qreal v[4];
         for (qreal& x : v) x = box.next(&ok);
-        const qreal width = Number(a.value(QLatin1String("width")), -1), height = Number(a.value(QLatin1String("height")), -1);
+        const qreal width = Number(a.value(QLatin1String("width")), -1);
+        const qreal height = Number(a.value(QLatin1String("height")), -1);
         if (ok && v[2] > 0 && v[3] > 0) drawing.viewBox_ = QRectF(v[0], v[1], v[2], v[3]);
         else if (width > 0 && height > 0) drawing.viewBox_ = QRectF(0, 0, width, height);
         else return false;
@@ -389,7 +393,8 @@ void VectorDrawing::render(QPainter* painter, const QRectF& target) const {
             // Drawn from a copy of its own: the paint engine keeps a converted
             // form with the path it draws, which would stay with every sketch.
             QPainterPath path = shape.path;
-            if (!path.isEmpty()) path.setElementPositionAt(0, path.elementAt(0).x, path.elementAt(0).y);
+            if (!path.isEmpty())
+                path.setElementPositionAt(0, path.elementAt(0).x, path.elementAt(0).y);
             painter->drawPath(path);
             continue;
         }
