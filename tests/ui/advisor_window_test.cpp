@@ -18,12 +18,12 @@ class AdvisorWindowTest : public QObject {
     void opensForThePageAndShowsTheSelectedFault() {
         MainWindow w(',');
         w.show();
-        QDialog* advisor = w.advisorWindow();
-        QCOMPARE(advisor->objectName(), QString("TBtnRightDlg3"));
-        QVERIFY(!advisor->isVisible());
+        QVERIFY(w.findChild<QDialog*>("TBtnRightDlg3") == nullptr); // built on first use
 
         ClickTab(Find<QTabBar>(&w, "TabSet"), 2);
         QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton37"), Qt::LeftButton);
+        QDialog* advisor = w.advisorWindow();
+        QCOMPARE(advisor->objectName(), QString("TBtnRightDlg3"));
         QVERIFY(advisor->isVisible());
         QCOMPARE(advisor->windowTitle(), QString("Fehler beim Bohren und deren Beseitigung"));
         QCOMPARE(Find<QLabel>(advisor, "Label1")->text(), QString("Bohrfehler:"));
