@@ -93,17 +93,13 @@ QGroupBox* Feed(QWidget* parent) {
 }
 
 QGroupBox* Results(QWidget* parent) {
-    auto* box = MakeGroup("", parent);
-    auto* g = new QGridLayout(box);
-    AddResultRows(g,
-                  {{"n in U/Min.", "Edit25"},
-                   {"Vf in mm/min.", "Edit26"},
-                   {"kc in N/mm²", "Edit27"},
-                   {"Q in cm³/Min.", "Edit28"},
-                   {"Pe in kW", "Edit29"}},
-                  box);
-    g->setColumnStretch(2, 1);
-    return box;
+    return MakeResultBox("",
+                         {{"n in U/Min.", "Edit25"},
+                          {"Vf in mm/min.", "Edit26"},
+                          {"kc in N/mm²", "Edit27"},
+                          {"Q in cm³/Min.", "Edit28"},
+                          {"Pe in kW", "Edit29"}},
+                         parent);
 }
 
 QWidget* Values(QWidget* page) {

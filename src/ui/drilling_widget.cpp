@@ -82,16 +82,13 @@ QWidget* Cutting(QWidget* page) {
                   Qt::AlignLeft);
     v->addWidget(feed);
 
-    auto* result = MakeGroup("Ergebnis:", col);
-    auto* rg = new QGridLayout(result);
-    AddResultRows(rg,
-                  {{"n in U/Min.:", "Edit39"},
-                   {"Vf in mm/Min.:", "Edit40"},
-                   {"kc in N/mm²", "Edit41"},
-                   {"Q in cm³/Min.", "Edit43"},
-                   {"Pe in kW", "Edit42"}},
-                  result);
-    v->addWidget(result);
+    v->addWidget(MakeResultBox("Ergebnis:",
+                               {{"n in U/Min.:", "Edit39"},
+                                {"Vf in mm/Min.:", "Edit40"},
+                                {"kc in N/mm²", "Edit41"},
+                                {"Q in cm³/Min.", "Edit43"},
+                                {"Pe in kW", "Edit42"}},
+                               col));
     v->addStretch(1);
     return col;
 }

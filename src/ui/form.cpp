@@ -175,15 +175,20 @@ QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* me
     return groups;
 }
 
-void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent) {
+QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> rows,
+                         QWidget* parent) {
+    auto* box = MakeGroup(title, parent);
+    auto* grid = new QGridLayout(box);
     int r = 0;
     for (const ResultRow& row : rows) {
-        grid->addWidget(MakeLabel(row.caption, parent), r, 0);
-        QLineEdit* field = MakeField(row.field, parent);
+        grid->addWidget(MakeLabel(row.caption, box), r, 0);
+        QLineEdit* field = MakeField(row.field, box);
         FitWidestNumber(field);
         grid->addWidget(field, r, 1);
         ++r;
     }
+    grid->setColumnStretch(2, 1);
+    return box;
 }
 
 QToolButton* MakeGlyphButton(const char* name, const QString& glyph, QWidget* parent) {

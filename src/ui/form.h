@@ -74,9 +74,11 @@ struct ResultRow {
     const char* caption;
     const char* field;
 };
-// Result rows in a grid: the caption in column 0, the read-only field in
-// column 1 wide enough for any number text, one row each from row 0 on.
-void AddResultRows(QGridLayout* grid, std::initializer_list<ResultRow> rows, QWidget* parent);
+// A group of result rows: the caption in column 0, the read-only field in
+// column 1 wide enough for any number text, one row each; a spare column
+// takes the width left over.
+QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> rows,
+                         QWidget* parent);
 
 // A glyph button that does not stay down: the "Steigerung" arrows and the
 // percent buttons.

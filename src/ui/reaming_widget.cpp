@@ -113,17 +113,13 @@ QGroupBox* Allowance(QWidget* parent) {
 }
 
 QGroupBox* Results(QWidget* parent) {
-    auto* result = MakeGroup("Ergebnis:", parent);
-    auto* g = new QGridLayout(result);
-    AddResultRows(g,
-                  {{"n in U/Min.:", "Edit32"},
-                   {"Vf in mm/Min.:", "Edit33"},
-                   {"kc in N/mm²", "Edit34"},
-                   {"Q in cm³/Min.:", "Edit35"},
-                   {"Pe in kW:", "Edit36"}},
-                  result);
-    g->setColumnStretch(2, 1);
-    return result;
+    return MakeResultBox("Ergebnis:",
+                         {{"n in U/Min.:", "Edit32"},
+                          {"Vf in mm/Min.:", "Edit33"},
+                          {"kc in N/mm²", "Edit34"},
+                          {"Q in cm³/Min.:", "Edit35"},
+                          {"Pe in kW:", "Edit36"}},
+                         parent);
 }
 
 QWidget* Values(QWidget* page) {

@@ -172,16 +172,13 @@ QWidget* Results(QWidget* page) {
     sketch->setMinimumSize(120, 160);
     v->addWidget(sketch, 1);
 
-    auto* result = MakeGroup("Ergebnis:", col);
-    auto* g = new QGridLayout(result);
-    AddResultRows(g,
-                  {{"n in U/Min.", "Edit17"},
-                   {"fz in mm/Zahn", "Edit18"},
-                   {"kc 1,1 in N/mm²", "Edit20"},
-                   {"Q in cm³/Min.", "Edit21"},
-                   {"Pe in kW", "Edit22"}},
-                  result);
-    v->addWidget(result);
+    v->addWidget(MakeResultBox("Ergebnis:",
+                               {{"n in U/Min.", "Edit17"},
+                                {"fz in mm/Zahn", "Edit18"},
+                                {"kc 1,1 in N/mm²", "Edit20"},
+                                {"Q in cm³/Min.", "Edit21"},
+                                {"Pe in kW", "Edit22"}},
+                               col));
     return col;
 }
 
