@@ -1,8 +1,8 @@
 #pragma once
-// Pictures of the style, read without letting Qt's image reader probe every
-// image-format plugin. The style hands its built-in pictures over by file
-// name, and finding a file's format that way loads all those plugins (GIF,
-// ICO, JPEG, SVG) before the first frame.
+// Pictures of the style, taken from pixels built in while building (else read
+// by the PNG reader alone) rather than handed over by file name: finding a
+// file's format that way loads every image-format plugin (GIF, ICO, JPEG,
+// SVG) before the first frame, and decoding PNG costs its library's code.
 
 class QIcon;
 class QPixmap;
