@@ -34,7 +34,8 @@ QString PlainText(const QString& page) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("HelpWindow");
-    setWindowTitle("Zerbo Hilfe");
+    // The desktop appends the application's name ("Hilfe — Zerbo").
+    setWindowTitle("Hilfe");
 
     auto* side = new QWidget(this);
     auto* sv = new QVBoxLayout(side);

@@ -1,7 +1,9 @@
 // The built-in manual: F1 opens the topic of the page, links and the search
-// work, and every worked example in the manual gives the numbers it quotes
-// when its inputs are set in the window.
+// work, every worked example in the manual gives the numbers it quotes when
+// its inputs are set in the window, and every result a topic lists is a
+// field its page shows.
 
+#include "app/app_setup.h"
 #include "ui/main_window.h"
 
 #include "shell/help_topics.h"
@@ -82,6 +84,9 @@ class ManualTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The application's names as the program sets them.
+    void initTestCase() { zerbo::app::SetUpGuiApplication(*qApp); }
+
     void f1OnEveryPageOpensItsTopic() {
         MainWindow w(',');
         w.show();
@@ -141,6 +146,16 @@ class ManualTest : public QObject {
         QCOMPARE(help.page(), QString("fraesen.html"));
     }
 
+    void helpTitleNamesTheProgramOnce() {
+        // Desktop platforms append the application's display name to every
+        // window title; the title itself must not name the program again.
+        HelpWindow help;
+        const QString name = QGuiApplication::applicationDisplayName();
+        QCOMPARE(name, QString("Zerbo"));
+        QVERIFY2(!help.windowTitle().contains(name), qPrintable(help.windowTitle()));
+        QCOMPARE(help.windowTitle(), QString("Hilfe"));
+    }
+
     void searchFindsAWordInEveryTopicThatHoldsIt() {
         HelpWindow help;
         auto* contents = Find<QListWidget>(&help, "HelpContents");
@@ -180,6 +195,11 @@ class ManualTest : public QObject {
         for (const QString& action : steps.match(html).captured(1).split(';', Qt::SkipEmptyParts))
             if (!Act(w, action.trimmed()))
                 QSKIP(qPrintable("the page of this example is not in the window yet: " + action));
+        // Every result the topic's tables list is a field the page shows.
+        static const QRegularExpression listed("data-result=\"(\\w+)\"");
+        for (const auto& m : listed.globalMatch(html))
+            QVERIFY2(Find<QLineEdit>(&w, qPrintable(m.captured(1)))->isVisible(),
+                     qPrintable(page + " lists " + m.captured(1) + ", which the page does not show"));
         int checked = 0;
         for (const auto& m : quoted.globalMatch(html)) {
             const QString field = m.captured(1), text = m.captured(2);
