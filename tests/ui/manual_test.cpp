@@ -156,6 +156,26 @@ class ManualTest : public QObject {
         QCOMPARE(help.windowTitle(), QString("Hilfe"));
     }
 
+    void inputMessageIsTheOneTheManualQuotes() {
+        // Every kind of text the manual names as no number brings up the
+        // message it quotes; both separators are numbers.
+        static const QRegularExpression hint("<p class=\"hinweis\">(.*?)</p>",
+                                             QRegularExpression::DotMatchesEverythingOption);
+        const QString quoted = hint.match(Source("rechner.html")).captured(1).simplified();
+        MainWindow w(',');
+        w.show();
+        ClickTab(Find<QTabBar>(&w, "TabSet"), 6);
+        auto* diameter = Find<QLineEdit>(&w, "Edit68");
+        for (const char* text : {"abc", "1,2,3", "1.250,5", ",", "-", " "}) {
+            const SeenMessage seen = WithMessages([&] { Type(diameter, text); });
+            QVERIFY2(seen.count > 0, text);
+            QCOMPARE(seen.text, quoted);
+        }
+        QCOMPARE(diameter->text(), QString()); // the field is emptied
+        for (const char* text : {"2,5", "2.5", "2,5 "})
+            QVERIFY2(WithMessages([&] { Type(diameter, text); }).count == 0, text);
+    }
+
     void searchFindsAWordInEveryTopicThatHoldsIt() {
         HelpWindow help;
         auto* contents = Find<QListWidget>(&help, "HelpContents");
