@@ -1,6 +1,11 @@
 // Renders every page and dialog of the program to PNG files, for the
 // README and for looking at the layout without a display.
-//   zerbo_screenshots DIR   (use the offscreen platform: QT_QPA_PLATFORM=offscreen)
+//   zerbo_screenshots DIR [--fit-screen]
+//   (use the offscreen platform: QT_QPA_PLATFORM=offscreen)
+// The window has its designed size whatever the screen, unless --fit-screen
+// asks it to fit the screen as the program does (the offscreen platform's
+// screen is 800×600 unless configured, e.g.
+// QT_QPA_PLATFORM=offscreen:configfile=screen.json).
 
 #include "app/app_setup.h"
 #include "ui/main_window.h"
@@ -15,9 +20,15 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zerbo::app::SetUpGuiApplication(app);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("screenshots");
+    QStringList args = QApplication::arguments().mid(1);
+    const bool fitScreen = args.removeAll("--fit-screen") > 0;
+    const QString dir = args.isEmpty() ? QString("screenshots") : args.first();
     QDir().mkpath(dir);
     zerbo::ui::MainWindow window(',');
+    if (!fitScreen) {
+        window.fitScreen(QRect(0, 0, 8192, 8192));
+        window.move(0, 0);
+    }
     window.show();
     auto& main = window.workbench().main();
     const char* names[] = {"fraesen", "drehen", "bohren", "reiben", "senken", "saegen", "rechner"};

@@ -46,6 +46,14 @@ void SyncItems(QListWidget* box, const List& list) {
     box->setCurrentRow(list.index());
 }
 
+// A caption without a letter or digit (a glyph such as "−" or "▲", or
+// none) names nothing; such buttons are named by their hint.
+bool SaysNothing(const QString& caption) {
+    for (QChar c : caption)
+        if (c.isLetterOrNumber()) return false;
+    return true;
+}
+
 // The named widgets under parent, each name taken by the widget that
 // findChild would return: children before grandchildren, in order. One walk
 // for a whole page instead of one per control.
@@ -130,8 +138,11 @@ void Binder::syncOne(Control& control, QWidget* widget, bool hints) {
     const QSignalBlocker blocker(widget);
     if (widget->isEnabled() != control.enabled) widget->setEnabled(control.enabled);
     if (widget->isHidden() == control.visible) widget->setHidden(!control.visible);
-    const QString tip = hints ? Q(control.hint) : QString();
+    const QString hint = Q(control.hint);
+    const QString tip = hints ? hint : QString();
     if (widget->toolTip() != tip) widget->setToolTip(tip);
+    // Assistive technology reads the hint whether or not hints are shown.
+    if (widget->accessibleDescription() != hint) widget->setAccessibleDescription(hint);
 
     switch (control.kind()) {
     case ControlKind::Field: {
@@ -167,6 +178,7 @@ void Binder::syncOne(Control& control, QWidget* widget, bool hints) {
         if (auto* a = qobject_cast<QAbstractButton*>(widget)) {
             if (a->isCheckable()) a->setChecked(b.down());
             if (!b.caption.empty() && a->text() != Q(b.caption)) a->setText(Q(b.caption));
+            if (SaysNothing(a->text()) && a->accessibleName() != hint) a->setAccessibleName(hint);
         }
         break;
     }

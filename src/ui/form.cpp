@@ -8,12 +8,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -76,8 +79,48 @@ QListWidget* MakeListBox(const char* name, QWidget* parent) {
     return l;
 }
 
+namespace {
+
+// A scroll bar that sets a value: in the tab chain, with a focus frame the
+// style does not draw for scroll bars. Its keys (arrows a small step,
+// PgUp/PgDn a large step, Home/End) move it like the mouse does, through
+// the same valueChanged signal.
+class ValueBar : public QScrollBar {
+  public:
+    ValueBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    // Qt's scroll bar takes Left for a step up and Right for a step down;
+    // here Right moves the bar to the right, as everywhere else.
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (orientation() == Qt::Horizontal && event->modifiers() == Qt::NoModifier &&
+            (key == Qt::Key_Left || key == Qt::Key_Right)) {
+            triggerAction(key == Qt::Key_Right ? SliderSingleStepAdd : SliderSingleStepSub);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus()) return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+};
+
+} // namespace
+
 QScrollBar* MakeBar(const char* name, QWidget* parent, bool vertical) {
-    auto* s = new QScrollBar(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    auto* s = new ValueBar(vertical ? Qt::Vertical : Qt::Horizontal, parent);
     s->setObjectName(name);
     return s;
 }
@@ -104,9 +147,10 @@ QPlainTextEdit* MakeMemo(const char* name, QWidget* parent) {
     return m;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
+QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name, QWidget* buddy) {
     auto* l = new QLabel(text, parent);
     if (name != nullptr) l->setObjectName(name);
+    if (buddy != nullptr) l->setBuddy(buddy);
     return l;
 }
 

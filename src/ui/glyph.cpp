@@ -78,7 +78,6 @@ QIcon Glyph(const char* name) {
 }
 
 void SetGlyph(QAbstractButton* button, const char* name, int width, int height) {
-    if (button->accessibleName().isEmpty()) button->setAccessibleName(button->text());
     button->setIcon(Glyph(name));
     button->setIconSize(QSize(width, height));
     if (auto* tool = qobject_cast<QToolButton*>(button))

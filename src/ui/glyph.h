@@ -1,6 +1,7 @@
 #pragma once
 // Small button pictures from the program's resources (src/ui/glyphs/<name>.svg).
-// A button keeps its caption as accessible text; the icon is what it shows.
+// A button keeps its caption as text; the icon is what it shows. A glyph
+// says nothing to a screen reader: the binder names such buttons by their hint.
 
 class QAbstractButton;
 class QIcon;
@@ -9,7 +10,7 @@ namespace zerbo::ui {
 
 QIcon Glyph(const char* name);
 
-// Shows the glyph on the button; the caption becomes its accessible name.
+// Shows the glyph on the button instead of its caption.
 void SetGlyph(QAbstractButton* button, const char* name, int width = 16, int height = 16);
 
 } // namespace zerbo::ui

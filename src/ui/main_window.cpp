@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/dialog_windows.h"
 #include "ui/form.h"
 #include "ui/page_widgets.h"
@@ -14,12 +15,16 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zerbo::ui {
 
@@ -60,10 +65,18 @@ QWidget* MakeButtonPanel(QWidget* parent) {
     return panel;
 }
 
+// Room the window manager's frame and title bar take around the window.
+constexpr QSize kFrameRoom(16, 48);
+
+bool TakesTabFocus(const QWidget* w) {
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->focusProxy() == nullptr;
+}
+
 } // namespace
 
 MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent) {
     setObjectName("TMultPageDlg2");
+    InstallAccessibleLists();
     messages_.setParent(this);
     bench_ = std::make_unique<Workbench>(messages_, static_cast<HelpViewer&>(*this),
                                          decimalSeparator != 0 ? decimalSeparator
@@ -78,7 +91,11 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     auto* outer = new QHBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize); // a fixed border
     auto* left = new QVBoxLayout;
-    notebook_ = new QStackedWidget(this);
+    // The page area scrolls only where the window is smaller than designed.
+    pageArea_ = new QScrollArea(this);
+    pageArea_->setFrameShape(QFrame::NoFrame);
+    pageArea_->setFocusPolicy(Qt::NoFocus);
+    notebook_ = new QStackedWidget(pageArea_);
     notebook_->setObjectName("Notebook");
     tabs_ = new QTabBar(this);
     tabs_->setObjectName("TabSet");
@@ -97,30 +114,67 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     // runs tab strip, page, panel: the tab strip takes the first focus and
     // the page's "Werkstoff", not "Beenden", becomes the default button.
     buildPage(model.pageIndex());
-    left->addWidget(notebook_, 1);
+    left->addWidget(pageArea_, 1);
     left->addWidget(tabs_);
     outer->addLayout(left, 1);
-    QWidget* panel = MakeButtonPanel(this);
-    outer->addWidget(panel);
-    panelBinder_ = std::make_unique<Binder>(model, panel, [this] { syncAll(); });
+    panel_ = MakeButtonPanel(this);
+    outer->addWidget(panel_);
+    panelBinder_ = std::make_unique<Binder>(model, panel_, [this] { syncAll(); });
+    orderFocusChain();
 
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_) return;
         bench_->main().selectPage(index);
         syncAll();
     });
+    auto* next = new QShortcut(this);
+    next->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    connect(next, &QShortcut::activated, this, [this] { stepPage(1); });
+    auto* previous = new QShortcut(this);
+    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                       QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    connect(previous, &QShortcut::activated, this, [this] { stepPage(-1); });
     // Polished now, as showing would do, so the page asks its true size.
     ensurePolished();
     syncAll();
     // After the first sync, so the page's own size counts its texts.
     notebook_->setFixedSize(kPageArea.expandedTo(notebook_->widget(model.pageIndex())->sizeHint()));
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        adjustSize();
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    pageArea_->setWidget(notebook_);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        fitScreen(screen->availableGeometry());
+    else
+        fitScreen(QRect(QPoint(0, 0), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)));
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::fitScreen(const QRect& available) {
+    // The designed size first: the page area exactly as large as the pages.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    pageArea_->setFixedSize(notebook_->size());
+    adjustSize();
+    const QSize designed = sizeHint();
+    const QSize room = available.size() - kFrameRoom;
+    QSize size = designed;
+    if (designed.width() > room.width() || designed.height() > room.height()) {
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        pageArea_->setMinimumSize(0, 0);
+        pageArea_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setMinimumSize(0, 0); // the layout's minimum from now on
+        size = designed.boundedTo(room);
+        resize(size);
+    }
+    // Centred, the top left corner inside the area even where it is larger.
+    QRect placed(QPoint(0, 0), size + kFrameRoom);
+    placed.moveCenter(available.center());
+    move(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
+}
+
+bool MainWindow::scrolling() const {
+    return layout()->sizeConstraint() != QLayout::SetFixedSize;
+}
 
 bool MainWindow::buildPage(int index) {
     if (pageBinders_[index]) return false;
@@ -128,7 +182,28 @@ bool MainWindow::buildPage(int index) {
     holder->layout()->addWidget(MakePageWidget(index, holder));
     pageBinders_[index] =
         std::make_unique<Binder>(bench_->main().page(index), holder, [this] { syncAll(); });
+    if (panel_ != nullptr) orderFocusChain();
     return true;
+}
+
+void MainWindow::orderFocusChain() {
+    QWidget* last = tabs_;
+    auto append = [&last](QWidget* root) {
+        for (QWidget* w : root->findChildren<QWidget*>())
+            if (TakesTabFocus(w)) {
+                setTabOrder(last, w);
+                last = w;
+            }
+    };
+    for (int i = 0; i < kPageCount; ++i)
+        if (pageBinders_[i]) append(notebook_->widget(i));
+    append(panel_);
+}
+
+void MainWindow::stepPage(int step) {
+    const int index = (bench_->main().pageIndex() + step + kPageCount) % kPageCount;
+    bench_->main().selectPage(index);
+    syncAll();
 }
 
 bool MainWindow::makeMaterialWindow() {
@@ -281,7 +356,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         syncAll();
         return;
     }
+    // An open list or menu takes its own Escape; the window ignores it, so
+    // Escape never ends the program.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
     QDialog::keyPressEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    // Focus frames from the first frame on, not only after the first Tab:
+    // the tab strip takes the first focus and shows it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,11 @@
 // has its fixed size from the start, so building a page never resizes the
 // window. A part is bound to its model when it is built and shows the
 // model's state at once.
+//
+// Where the screen's available area holds the designed size the window has
+// that fixed size; where it does not (a large font, scaling, a small
+// screen) the window opens inside the area, can be resized, and the page
+// area scrolls.
 
 #include "ui/binder.h"
 #include "ui/help_window.h"
@@ -22,6 +27,7 @@
 #include <array>
 #include <memory>
 
+class QScrollArea;
 class QStackedWidget;
 class QTabBar;
 
@@ -51,6 +57,14 @@ class MainWindow : public QDialog, private HelpViewer {
     bool fullyBuilt() const;
     bool helpBuilt() const { return help_ != nullptr; }
 
+    // Sizes and places the window for a screen whose available area is
+    // `available`: the designed, fixed size where it fits, otherwise a
+    // resizable window inside the area with a scrolling page area. The
+    // window does this for its screen when it is created.
+    void fitScreen(const QRect& available);
+    // Whether the page area scrolls (the designed size did not fit).
+    bool scrolling() const;
+
   signals:
     // After the first frame has been painted and shown.
     void firstFrameShown();
@@ -61,6 +75,7 @@ class MainWindow : public QDialog, private HelpViewer {
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,12 +89,19 @@ class MainWindow : public QDialog, private HelpViewer {
     bool buildNextPage();
     void buildDeferred();
     void syncDialog(QDialog* dialog, bool visible, const std::string& caption);
+    // Ctrl+Tab and Ctrl+PgDn (+1), Ctrl+Shift+Tab and Ctrl+PgUp (-1).
+    void stepPage(int step);
+    // One focus chain whatever the order the pages were built in: the tab
+    // strip, the controls of each page, the button panel.
+    void orderFocusChain();
 
     QtMessages messages_;
     std::unique_ptr<Workbench> bench_;
     std::unique_ptr<HelpWindow> help_;
     QStackedWidget* notebook_;
+    QScrollArea* pageArea_;
     QTabBar* tabs_;
+    QWidget* panel_ = nullptr;
     QDialog* advisor_ = nullptr;
     QDialog* material_ = nullptr;
     std::array<std::unique_ptr<Binder>, kPageCount> pageBinders_;
