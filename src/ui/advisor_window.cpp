@@ -19,11 +19,11 @@ QDialog* MakeAdvisorWindow(QWidget* parent) {
     dialog->setWindowTitle("Reibfehler und deren Beseitigung");
     auto* outer = new QHBoxLayout(dialog);
     auto* left = new QVBoxLayout;
+    left->addWidget(MakeLabel("Reibfehler:", dialog, "Label1"));
     auto* faults = MakeList("ComboBox1", dialog, 520);
-    auto* memo = MakeMemo("Memo1", dialog);
-    left->addWidget(MakeLabel("Reibfehler:", dialog, "Label1", faults));
     left->addWidget(faults);
-    left->addWidget(MakeLabel("Fehlerquellen und Lösungsmöglichkeit:", dialog, "Label2", memo));
+    left->addWidget(MakeLabel("Fehlerquellen und Lösungsmöglichkeit:", dialog, "Label2"));
+    auto* memo = MakeMemo("Memo1", dialog);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);

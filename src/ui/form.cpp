@@ -147,10 +147,9 @@ QPlainTextEdit* MakeMemo(const char* name, QWidget* parent) {
     return m;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name, QWidget* buddy) {
+QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
     auto* l = new QLabel(text, parent);
     if (name != nullptr) l->setObjectName(name);
-    if (buddy != nullptr) l->setBuddy(buddy);
     return l;
 }
 

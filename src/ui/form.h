@@ -38,11 +38,8 @@ QScrollBar* MakeBar(const char* name, QWidget* parent, bool vertical = false);
 QToolButton* MakeSpeedButton(const char* name, const QString& caption, QWidget* parent);
 QCheckBox* MakeCheck(const char* name, const QString& caption, QWidget* parent);
 QPlainTextEdit* MakeMemo(const char* name, QWidget* parent);
-// A static caption; `name` only where the program changes or hides it. A
-// caption beside or above a control names it (its buddy) for assistive
-// technology.
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr,
-                  QWidget* buddy = nullptr);
+// A static caption; `name` only where the program changes or hides it.
+QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr);
 QGroupBox* MakeGroup(const QString& title, QWidget* parent, const char* name = nullptr);
 
 } // namespace zerbo::ui

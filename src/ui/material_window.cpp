@@ -25,43 +25,32 @@ QDialog* MakeMaterialWindow(QWidget* parent) {
 
     auto* material = MakeGroup("Material:", dialog, "GroupBox1");
     auto* grid = new QGridLayout(material);
+    grid->addWidget(MakeLabel("Bezeichnung:", material, "Label1"), 0, 0);
     auto* grades = MakeListBox("ListBox1", material);
     grades->setMinimumWidth(180);
-    grid->addWidget(MakeLabel("Bezeichnung:", material, "Label1", grades), 0, 0);
     grid->addWidget(grades, 1, 0, 6, 1);
-    auto* kc = MakeField("Edit2", material);
-    grid->addWidget(MakeLabel("spezifische Schnittkraft (kc):", material, "Label3", kc), 0, 1, 1,
-                    3);
-    grid->addWidget(kc, 1, 1);
+    grid->addWidget(MakeLabel("spezifische Schnittkraft (kc):", material, "Label3"), 0, 1, 1, 3);
+    grid->addWidget(MakeField("Edit2", material), 1, 1);
     grid->addWidget(MakeLabel("N/mm²", material, "Label4"), 1, 2);
-    auto* mc = MakeField("Edit1", material);
-    grid->addWidget(MakeLabel("Spanungsdickenexponent (mc)", material, "Label2", mc), 2, 1, 1, 3);
-    grid->addWidget(mc, 3, 1);
+    grid->addWidget(MakeLabel("Spanungsdickenexponent (mc)", material, "Label2"), 2, 1, 1, 3);
+    grid->addWidget(MakeField("Edit1", material), 3, 1);
+    grid->addWidget(MakeLabel("Multiplikator", material, "Label5"), 4, 1, 1, 3);
     auto* bar = MakeBar("ScrollBar1", material);
     bar->setMinimumWidth(120);
-    grid->addWidget(MakeLabel("Multiplikator", material, "Label5", bar), 4, 1, 1, 3);
     grid->addWidget(bar, 5, 1, 1, 2);
-    auto* factor = MakeField("Edit3", material, 60);
-    factor->setAccessibleName("Multiplikator, Wert");
-    grid->addWidget(factor, 5, 3);
+    grid->addWidget(MakeField("Edit3", material, 60), 5, 3);
     grid->addWidget(MakeLabel("0", material, "Label6"), 6, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(MakeLabel("1", material, "Label7"), 6, 2, Qt::AlignRight | Qt::AlignTop);
     left->addWidget(material);
 
     auto* actual = MakeGroup("Tatsächlich verwendete spez. Schnittkraft:", dialog, "GroupBox2");
     auto* row = new QHBoxLayout(actual);
-    // Named as the product they spell: kc1.1 "x" multiplier "=" actual kc.
-    const QString title = actual->title() + " ";
-    const std::pair<const char*, const char*> terms[] = {
-        {"Edit4", "kc1.1"}, {"Edit5", "Multiplikator"}, {"Edit6", "Ergebnis in N/mm²"}};
-    const int widths[] = {70, 50, 80};
-    const char* signs[] = {"x", "=", "N/mm²"};
-    for (int i = 0; i < 3; ++i) {
-        auto* field = MakeField(terms[i].first, actual, widths[i]);
-        field->setAccessibleName(title + QString::fromUtf8(terms[i].second));
-        row->addWidget(field);
-        row->addWidget(MakeLabel(QString::fromUtf8(signs[i]), actual));
-    }
+    row->addWidget(MakeField("Edit4", actual, 70));
+    row->addWidget(MakeLabel("x", actual));
+    row->addWidget(MakeField("Edit5", actual, 50));
+    row->addWidget(MakeLabel("=", actual));
+    row->addWidget(MakeField("Edit6", actual, 80));
+    row->addWidget(MakeLabel("N/mm²", actual));
     row->addStretch(1);
     left->addWidget(actual);
     left->addWidget(MakeCheck("CheckBox1", "Automatische Wertübergabe", dialog));
