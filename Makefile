@@ -5,7 +5,8 @@ BUILD  := build
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots package clean
+.PHONY: all deps configure build run test sanitize soak fuzz bench screenshots package clean \
+        test-debian12 test-debian13
 
 all: build
 
@@ -67,6 +68,15 @@ package: deps
 	@cmake --build --preset release --target zerbo
 	@cd build-release && cpack
 	@ls build-release/zerbo_*.deb
+
+# `make test`, `make package`, installing the package and `zerbo --version` on a
+# fresh minimal Debian 12 or 13 made by debootstrap (needs root; the bare root is
+# kept in /var/cache/zerbo-debootstrap).
+test-debian12:
+	@bash tools/test-debian.sh bookworm
+
+test-debian13:
+	@bash tools/test-debian.sh trixie
 
 # Every page and dialog under build/screenshots; the README's pictures are
 # copied from there into docs/screenshots.
