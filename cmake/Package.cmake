@@ -6,11 +6,12 @@ set(CPACK_PACKAGE_NAME zerbo)
 set(CPACK_PACKAGE_VENDOR "The Zerbo developers")
 set(CPACK_PACKAGE_CONTACT "The Zerbo developers <zerbo@zerbo.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cutting data calculator for the machine shop (German)")
+# The description's lines stay within Debian's limit of 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Zerbo recommends cutting speed and feed for milling, turning, drilling, reaming,\n\
-countersinking and sawing from built-in tables and computes spindle speed, feed\n\
-rate, removal rate, power, specific cutting force and chip thickness.\n\
-The user interface is German.")
+    "Zerbo recommends cutting speed and feed for milling, turning, drilling,\n\
+reaming, countersinking and sawing from built-in tables and computes\n\
+spindle speed, feed rate, removal rate, power, specific cutting force\n\
+and chip thickness. The user interface is German.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -4,7 +4,8 @@
 #              and the metainfo as a distribution would
 #   deb:       builds the Debian package, reads its contents list and
 #              Depends, unpacks it and asks the packaged program for its
-#              version and help
+#              version and help, compares the manual page with the help
+#              and has lintian check the package
 set -euo pipefail
 part=$1 build=$2 id=$3 version=$4
 work=$(mktemp -d)
@@ -49,6 +50,12 @@ deb)
     [ "$answer" = "Zerbo $version" ] || fail "zerbo --version answered '$answer'"
     help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/zerbo" --help)
     grep -q "^Aufruf: .*zerbo \\[Optionen\\]" <<<"$help" || fail "zerbo --help is not German: $help"
+    manual=$(zcat "$work/root/usr/share/man/man1/zerbo.1.gz" | sed 's/\\-/-/g')
+    grep -q "^\.TH ZERBO 1 .*Zerbo $version" <<<"$manual" || fail "the manual page is not zerbo(1) of $version"
+    for option in $(grep -oE '^ +(-[a-zA-Z], )?--[a-z-]+' <<<"$help" | tr -d ','); do
+        grep -qe "$option\b" <<<"$manual" || fail "the manual page lacks $option of --help"
+    done
+    lintian --fail-on error,warning "$deb" || fail "lintian"
     ;;
 *)
     fail "unknown part $part"
