@@ -21,7 +21,7 @@ constexpr int kCoatedIncrease = 15;
 
 // A diameter or speed carried in tenths on a bar.
 std::int32_t Tenths(double value) {
-    return RoundHalfEven(value * 10);
+    return RoundAsShown(value, 1);
 }
 
 void Show(std::initializer_list<Control*> controls, bool visible) {
@@ -277,11 +277,11 @@ void CountersinkingPage::SetSpeedBar() {
     const double p = speedStep_.value();
     const double low = AdjustByPercent("+", p, vcMin_);
     const double high = AdjustByPercent("+", p, vcMax_);
-    // The middle in tenths, not rounded: the field shows it exactly, the
-    // bar stands on the nearest tenth.
-    const double middle = static_cast<double>((LD(low) + (LD(high) - low) / 2) * 10);
-    speedBar.setup(Tenths(low), Tenths(high), RoundHalfEven(middle));
-    cuttingSpeed.setText(text(LD(middle) / 10));
+    // The middle, not rounded: the field shows it exactly, the bar stands
+    // on the nearest tenth.
+    const double middle = static_cast<double>(LD(low) + (LD(high) - low) / 2);
+    speedBar.setup(Tenths(low), Tenths(high), Tenths(middle));
+    cuttingSpeed.setText(text(middle));
     speedMin.caption = TruncateDecimals(text(low), 1);
     speedMax.caption = TruncateDecimals(text(high), 1);
 }

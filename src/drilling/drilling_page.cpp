@@ -394,8 +394,8 @@ void DrillingPage::LookUpDrillFeed() {
 
 void DrillingPage::SetDrillFeedBar() {
     if (!hss()) {
-        const std::int32_t low = RoundHalfEven(LD(feedMin_) * 10000);
-        const std::int32_t high = RoundHalfEven(LD(feedMax_) * 10000);
+        const std::int32_t low = RoundAsShown(feedMin_, 4);
+        const std::int32_t high = RoundAsShown(feedMax_, 4);
         feedBar.setup(low, high, low);
         feedBar.setPosition(feedBar.middle());
         feed.setText(text(LD(feedBar.position()) / 10000));
@@ -440,9 +440,9 @@ void DrillingPage::SetDrillSpeedBar() {
     const double p = speedStep_.value();
     const double vc1 = AdjustByPercent("+", p, speedMin_);
     const double vc2 = AdjustByPercent("+", p, speedMax_);
-    const LD middle = (vc1 + (LD(vc2) - vc1) / 2) * 10;
-    speedBar.setup(RoundHalfEven(LD(vc1) * 10), RoundHalfEven(LD(vc2) * 10), RoundHalfEven(middle));
-    cuttingSpeed.setText(text(middle / 10));
+    const double middle = static_cast<double>(vc1 + (LD(vc2) - vc1) / 2);
+    speedBar.setup(RoundAsShown(vc1, 1), RoundAsShown(vc2, 1), RoundAsShown(middle, 1));
+    cuttingSpeed.setText(text(middle));
     speedMin.caption = TruncateDecimals(text(vc1), 1);
     speedMax.caption = TruncateDecimals(text(vc2), 1);
 }

@@ -252,8 +252,8 @@ bool ReamingPage::LookUpSpeed() {
 void ReamingPage::SetSpeedRange() {
     const double low = AdjustByPercent("+", speedIncrease_, range_.min);
     const double high = AdjustByPercent("+", speedIncrease_, range_.max);
-    const std::int32_t rlow = RoundHalfEven(low);
-    const std::int32_t rhigh = RoundHalfEven(high);
+    const std::int32_t rlow = RoundAsShown(low);
+    const std::int32_t rhigh = RoundAsShown(high);
     speedBar.setup(rlow * 10, rhigh * 10, (rlow + TruncDiv(rhigh - rlow, 2)) * 10);
     cuttingSpeed.setText(text(LD(speedBar.position()) / 10));
     speedMin.caption = TruncateDecimals(text(low), 1);

@@ -1,5 +1,7 @@
 #include "shell/number_text.h"
 
+#include "shell/rounding.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -175,6 +177,23 @@ std::optional<double> NumberText::tryParse(std::string_view text) const {
 
 double NumberText::parseOr(std::string_view text, double fallback) const {
     return text.empty() ? fallback : parse(text);
+}
+
+std::int32_t RoundAsShown(double value, int decimals) {
+    std::string shown = WriteNumber(value, '.');
+    if (!std::isfinite(value) || shown.find('E') != std::string::npos || decimals < 0)
+        return RoundHalfEven(static_cast<long double>(value) * std::pow(10.0L, decimals));
+    // Move the point `decimals` places to the right, in the text.
+    auto point = shown.find('.');
+    if (point == std::string::npos) {
+        point = shown.size();
+        shown += '.';
+    }
+    std::string fraction = shown.substr(point + 1);
+    fraction.resize(std::max(fraction.size(), static_cast<size_t>(decimals)), '0');
+    const std::string scaled = shown.substr(0, point) + fraction.substr(0, decimals) + "." +
+                               fraction.substr(decimals) + "0";
+    return RoundHalfEven(ReadNumber(scaled, '.').value_or(0));
 }
 
 std::string NumberText::write(long double value) const {

@@ -44,6 +44,12 @@ std::string WriteNumber(double value, char separator);
 // Writes plain decimal digits with a leading minus when negative.
 std::string WriteWhole(std::int64_t value);
 
+// A computed value as a bar position in units of 10^-decimals: rounded half
+// to even from the value as its field or label shows it (15 significant
+// digits), so an exact decimal tie such as 3.45 -> 34.5 goes to the even
+// neighbour however the binary value lies.
+std::int32_t RoundAsShown(double value, int decimals = 0);
+
 class NumberText {
   public:
     explicit NumberText(char separator = ',') : separator_(separator) {}

@@ -30,13 +30,6 @@ constexpr Shank kShanks[] = {{"8", 8, 80},    {"10", 10, 100}, {"12", 12, 125}, 
 // Parting widths in mm; the index selects the feed range of the parting row.
 constexpr const char* kPartingWidths[] = {"2", "3", "4", "5"};
 
-// A feed or depth as a whole bar position. The scaled value is taken as a
-// double before rounding, so that a depth of 0.05 gives the exact half 0.5
-// (which goes to the even 0) rather than a hair above it.
-std::int32_t BarPosition(double value, double scale) {
-    const double scaled = value * scale;
-    return RoundHalfEven(scaled);
-}
 
 void Show(std::initializer_list<Control*> controls, bool visible) {
     for (Control* c : controls)
@@ -481,8 +474,8 @@ void TurningPage::ApplyShank() {
 }
 
 void TurningPage::SetFeedBar() {
-    const std::int32_t low = BarPosition(feedMin_, 10000);
-    const std::int32_t high = BarPosition(feedMax_, 10000);
+    const std::int32_t low = RoundAsShown(feedMin_, 4);
+    const std::int32_t high = RoundAsShown(feedMax_, 4);
     feedBar.setup(low, high, low);
     feedBar.setPosition(feedBar.middle());
     feed.setText(text(LD(feedBar.position()) / 10000));
@@ -497,8 +490,8 @@ void TurningPage::SetSpeedBar() {
 }
 
 void TurningPage::SetDepthBar() {
-    const std::int32_t low = BarPosition(labelValue(depthMin), 10);
-    const std::int32_t high = BarPosition(labelValue(depthMax), 10);
+    const std::int32_t low = RoundAsShown(labelValue(depthMin), 1);
+    const std::int32_t high = RoundAsShown(labelValue(depthMax), 1);
     depthBar.setup(low, high, low);
     depthBar.setPosition(depthBar.middle());
     depth.setText(text(LD(depthBar.position()) / 10));

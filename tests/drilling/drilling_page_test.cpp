@@ -110,6 +110,15 @@ TEST_P(DrillingPageTest, CoatedHssRaisesSpeedAndFeedByThePercentages) {
     EXPECT_EQ(field("Edit38"), WriteWhole(bar("ScrollBar9").position()));
 }
 
+TEST_P(DrillingPageTest, RaisedSpeedBarRoundsTiesAsTheLabelsShowThem) {
+    select("ComboBox25", 37);
+    select("ComboBox22", 1); // 3..6 m/min raised 15 %: 3.45..6.9
+    // Labels are cut at the decimal point "." only.
+    EXPECT_EQ(label("Label109"), GetParam() == '.' ? "3.4" : "3,45");
+    EXPECT_EQ(label("Label110"), S("6.9"));
+    expectBar("ScrollBar9", 34, 69, 52);
+}
+
 TEST_P(DrillingPageTest, FeedRangePutsTheFeedOnTheBar) {
     carbide(kDin6537Short); // "TiAIN-beschichtet"
     selectDiameter("5");
