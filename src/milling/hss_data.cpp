@@ -168,7 +168,7 @@ void HssCuttingData(MillingPage& page) {
     const int group = page.shell().state.activeMaterialGroup;
     if (!IsGroup(group)) return;
     const int coating = page.coating.index();
-    if (auto vc = HssSpeed(type, group, coating)) page.vc.setText(std::string(*vc));
+    if (auto vc = HssSpeed(type, group, coating)) page.setRecommendedSpeed(std::string(*vc));
     if (!InRange(coating, kHssCoatingCount)) return;
     if (auto fz = HssFeed(type, group, page.diameter.index())) page.fz.setText(std::string(*fz));
 }

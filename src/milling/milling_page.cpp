@@ -178,11 +178,18 @@ void MillingPage::setSpeedRange(std::int32_t min, std::int32_t max) {
 }
 
 int MillingPage::reducedMin() const {
-    return RoundHalfEven((1 - static_cast<long double>(shell().state.lengthReduction)) * vcMin_);
+    return RoundAsShown((1 - shell().state.lengthReduction) * vcMin_);
 }
 
 int MillingPage::reducedMax() const {
-    return RoundHalfEven((1 - static_cast<long double>(shell().state.lengthReduction)) * vcMax_);
+    return RoundAsShown((1 - shell().state.lengthReduction) * vcMax_);
+}
+
+void MillingPage::setRecommendedSpeed(std::string speed) {
+    const double reduction = shell().state.lengthReduction;
+    if (reduction != 0 && HasValue(speed))
+        speed = WriteWhole(RoundAsShown((1 - reduction) * shell().numbers.parse(speed)));
+    vc.setText(std::move(speed));
 }
 
 long double MillingPage::listNumber(const List& list, long double fallback) const {
@@ -209,7 +216,7 @@ void MillingPage::LookUpCuttingData() {
     RecomputeSpeedAndFeed();
     if (HasValue(vc.text())) {
         vcBar.enabled = true;
-        vcBar.setup(reducedMin(), reducedMax(), RoundHalfEven(num(vc)));
+        vcBar.setup(reducedMin(), reducedMax(), RoundAsShown(num(vc)));
         vcBar.smallStep = 1;
         vcBar.largeStep = 10;
         RecomputeSpeedAndFeed();
@@ -222,12 +229,11 @@ void MillingPage::LookUpCuttingData() {
 }
 
 void MillingPage::RecomputeSpeedAndFeed() {
-    const auto& s = shell().state;
     vcMinLabel.caption = WriteWhole(reducedMin());
     vcMaxLabel.caption = WriteWhole(reducedMax());
     try {
-        const long double speed =
-            HasValue(vc.text()) ? num(vc) * (1 - static_cast<long double>(s.lengthReduction)) : 0;
+        // The field already shows the speed reduced for the cutter length.
+        const long double speed = HasValue(vc.text()) ? num(vc) : 0;
         const long double d = listNumber(diameter, 0);
         const long double feed = HasValue(fz.text()) ? num(fz) : 0;
         const long double z = listNumber(teeth, 1);
@@ -257,7 +263,8 @@ void MillingPage::RecomputeEngagement() {
     if (g == nullptr) return;
     try {
         const long double d = listNumber(diameter, 0);
-        const long double feed = num(fz);
+        // No recommended feed: the engagement still follows the tool, hm is 0.
+        const long double feed = HasValue(fz.text()) ? num(fz) : 0;
         const long double width = g->aeFactor * d;
         // Without a diameter there is no engagement (and no 0/0).
         const double angle =
@@ -273,15 +280,42 @@ void MillingPage::RecomputeEngagement() {
         ae.setText(text(width));
         aeMaxLabel.caption = diameter.text();
         hmMaxLabel.caption = "1";
-        aeBar.setup(0, RoundHalfEven(d * 10), RoundHalfEven(width * 10));
+        aeBar.setup(0, RoundAsShown(static_cast<double>(d), 1),
+                    RoundAsShown(static_cast<double>(width), 1));
         aeBar.smallStep = 1;
         aeBar.largeStep = 10;
-        hmBar.setup(0, 10000, RoundHalfEven(static_cast<long double>(chip) * 10000));
+        hmBar.setup(0, 10000, RoundAsShown(chip, 4));
         hmBar.smallStep = 1;
         hmBar.largeStep = 100;
     } catch (const ConversionError&) {
         ShowDecimalError(shell().messages);
     }
+}
+
+void MillingPage::RecomputeChipThickness() {
+    try {
+        const auto d = static_cast<double>(listNumber(diameter, 0));
+        const double width = numOr(ae, 0);
+        const double angle = numOr(phi, 0);
+        const double setting = numOr(kappa, 0);
+        // Without an engagement hm has no value (0/0): it stays.
+        if (d <= 0 || width <= 0 || angle <= 0) return;
+        const double feed = HasValue(fz.text()) ? num(fz) : 0;
+        const double chip = MeanChipThickness(d, width, feed, angle, setting);
+        hm.setText(text(chip));
+        hmBar.setup(0, 10000, RoundAsShown(chip, 4));
+    } catch (const ConversionError&) {
+        ShowDecimalError(shell().messages);
+    }
+}
+
+void MillingPage::followFeed() {
+    RecomputeChipThickness();
+    RecomputeRemovalAndPower();
+}
+
+void MillingPage::followSizeRefill(const std::string& previousDiameter) {
+    if (diameter.text() != previousDiameter) DiameterChanged();
 }
 
 void MillingPage::SetDefaultDepthOfCut() {
@@ -444,44 +478,48 @@ void MillingPage::ToolTypeChanged() {
     }
     LookUpCuttingData();
     SetDefaultDepthOfCut();
-    if (!fz.empty()) {
-        aeMaxLabel.caption = diameter.text();
-        RecomputeEngagement();
-        RecomputeRemovalAndPower();
-    }
+    // Also without a recommended feed: ae and the angle follow the new tool,
+    // Q, Pe and hm the feed rate 0.
+    aeMaxLabel.caption = diameter.text();
+    RecomputeEngagement();
+    RecomputeRemovalAndPower();
 }
 
 void MillingPage::MaterialGroupChanged(int group, bool fromButton) {
     auto& s = shell().state;
     s.millingMaterialGroup = static_cast<std::uint8_t>(group);
     s.activeMaterialGroup = static_cast<std::uint8_t>(group);
+    const std::string previousDiameter = diameter.text();
     ShowGroupAndLookUp();
     FillCoatingList();
     if (!fromButton) return;
     RefreshMaterialDialog(shell());
     SelectLengthByDepth(apBar.position());
     RecentreSpeedBar();
+    followFeed();
+    // Solid carbide refills the sizes for the group.
+    followSizeRefill(previousDiameter);
 }
 
 void MillingPage::CoatingChanged() {
     LookUpCuttingData();
-    if (fz.empty()) return;
-    SelectLengthByDepth(apBar.position());
-    RecentreSpeedBar();
-    RecomputeRemovalAndPower();
+    if (!fz.empty()) {
+        SelectLengthByDepth(apBar.position());
+        RecentreSpeedBar();
+    }
+    followFeed();
 }
 
 void MillingPage::TeethChanged() {
     LookUpCuttingData();
-    if (!fz.empty()) RecomputeRemovalAndPower();
+    followFeed();
 }
 
 void MillingPage::DiameterChanged() {
     LookUpCuttingData();
     SetDefaultDepthOfCut();
-    if (fz.empty()) return;
     aeMaxLabel.caption = diameter.text();
-    SelectLengthByDepth(apBar.position());
+    if (!fz.empty()) SelectLengthByDepth(apBar.position());
     RecomputeEngagement();
     RecomputeRemovalAndPower();
 }
@@ -501,6 +539,7 @@ void MillingPage::stepIncrease(int delta) {
     p = next;
     increase.setText(WriteWhole(p) + "%");
     LookUpCuttingData();
+    followFeed();
 }
 
 void MillingPage::IncreaseDown() {
@@ -519,7 +558,7 @@ void MillingPage::DepthBarMoved() {
     apBar.setup(0, shell().state.maxDepthOfCut, apBar.position());
     ap.setText(WriteWhole(apBar.position()));
     SelectLengthByDepth(apBar.position());
-    if (!fz.empty()) RecomputeRemovalAndPower();
+    RecomputeRemovalAndPower();
 }
 
 void MillingPage::WidthBarMoved() {
@@ -528,7 +567,7 @@ void MillingPage::WidthBarMoved() {
     if (g == nullptr) return;
     const long double d = listNumber(diameter, 0);
     // The range is set before the position is read, so ae never exceeds D.
-    aeBar.setup(0, RoundHalfEven(d * 10), aeBar.position());
+    aeBar.setup(0, RoundAsShown(static_cast<double>(d), 1), aeBar.position());
     const long double width = aeBar.position() / 10.0L;
     ae.setText(text(width));
     const double angle = width > 0 && d > 0
@@ -551,13 +590,16 @@ void MillingPage::WidthBarMoved() {
     }
     hmCopy.setText(text(chip));
     hm.setText(text(chip));
-    hmBar.setup(0, 10000, RoundHalfEven(static_cast<long double>(chip) * 10000));
+    hmBar.setup(0, 10000, RoundAsShown(chip, 4));
     kappa.setText(WriteWhole(g->kappa));
-    if (width > 0)
+    if (width > 0) {
         fz.setText(text(FeedFromChipThickness(static_cast<double>(d), static_cast<double>(width),
                                               chip, angle, g->kappa)));
-    else
+    } else {
+        // No width, no feed: Vf follows the fz of 0 it shows.
         fz.setText("0");
+        RecomputeSpeedAndFeed();
+    }
     RecomputeRemovalAndPower();
 }
 

@@ -31,6 +31,9 @@ class MillingPage : public PageModel {
     void RecomputeSpeedAndFeed();
     // Q and Pe from ap, ae, Vf and kc (only while ae has a value).
     void RecomputeRemovalAndPower();
+    // hm and its bar from the shown ae, engagement angle, setting angle, D
+    // and fz, after a step rewrote fz; ae itself stays.
+    void RecomputeChipThickness();
     // ae, the engagement angle and hm from the tool type and D.
     void RecomputeEngagement();
     void SetDefaultDepthOfCut();
@@ -137,6 +140,10 @@ class MillingPage : public PageModel {
     // The bar and its labels read only the page's own range, so a range
     // another page looked up since never shows here.
     void setSpeedRange(std::int32_t min, std::int32_t max);
+    // The data routines write the recommended Vc here: while a cutter-length
+    // reduction is set, the field shows the reduced speed, which n and Vf
+    // are computed from.
+    void setRecommendedSpeed(std::string text);
 
   private:
     // Width factor, setting angle and depth default of the selected tool type.
@@ -149,6 +156,10 @@ class MillingPage : public PageModel {
     void pressLength(Button& button, double reduction);
     void stepIncrease(int delta);
     void showIncreaseControls(bool shown);
+    // Q, Pe and hm for a feed that changed while ae stayed.
+    void followFeed();
+    // The steps of a diameter change when a list refill changed D.
+    void followSizeRefill(const std::string& previousDiameter);
 
     // The range of this page's last look-up that found one, m/min.
     std::int32_t vcMin_ = 0;

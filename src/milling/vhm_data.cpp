@@ -246,8 +246,16 @@ void VhmCuttingData(MillingPage& page) {
     SetCarbideSpeedRange(page);
     const int group = page.shell().state.activeMaterialGroup;
     if (!IsGroup(group)) return;
+    if (Row(type, group)->list == '-') {
+        // The roughing cutters have no data for hardened materials: no
+        // recommendation rather than the previous group's.
+        page.setRecommendedSpeed("");
+        page.fz.setText("");
+        return;
+    }
     const int coating = page.coating.index();
-    WriteCell(page.vc, VhmSpeed(type, group, coating));
+    if (auto speed = VhmSpeed(type, group, coating); speed && *speed != kKeep)
+        page.setRecommendedSpeed(std::string(*speed));
     WriteCell(page.fz, VhmFeed(type, group, coating, page.diameter.index()));
 }
 

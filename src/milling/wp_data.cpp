@@ -230,7 +230,7 @@ void WpCuttingData(MillingPage& page) {
     const int coating = page.coating.index();
     if (auto vc =
             WpSpeed(group, coating, state.speedIncreasePercent, page.shell().numbers.separator()))
-        page.vc.setText(*vc);
+        page.setRecommendedSpeed(*vc);
     if (auto fz = WpFeed(type, group, coating, page.diameter.index()))
         page.fz.setText(std::string(*fz));
 }

@@ -1,6 +1,7 @@
 #include "robustness/random_user.h"
 
 #include "materials/material_dialog.h"
+#include "milling/milling_relations.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -350,6 +351,9 @@ std::string RandomUser::run(long events) {
         }
         ++eventsRun_;
         for (auto& f : checker_->check(&bench_->shell().state)) faults_.push_back(std::move(f));
+        if (const auto* milling = dynamic_cast<const MillingPage*>(&bench_->main().page(0)))
+            for (auto& f : testing::MillingRelationFaults(*milling))
+                faults_.push_back("Fräsen: " + f);
         if (bench_->main().pageIndex() < 0 || bench_->main().pageIndex() >= kPageCount)
             faults_.push_back("page index " + std::to_string(bench_->main().pageIndex()));
         if (!faults_.empty()) {

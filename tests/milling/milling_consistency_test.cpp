@@ -1,0 +1,193 @@
+// The milling page's results follow its shown inputs: the speed reduced for
+// long cutters once, and every step that changes fz, D or the tool keeps n,
+// Vf, Q, Pe, the engagement and hm in step with it.
+
+#include "milling/milling_page.h"
+#include "milling/milling_relations.h"
+#include "shell/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+using namespace zerbo;
+using zerbo::testing::MillingRelationFaults;
+
+namespace {
+
+class MillingConsistencyTest : public ::testing::Test {
+  protected:
+    MessageRecorder messages;
+    HelpRecorder help;
+    Shell shell{messages, help, '.'};
+    MillingPage page{shell};
+
+    void SetUp() override { page.startUp(); }
+
+    void click(const Button& b) { ASSERT_TRUE(page.userClick(b.name())) << b.name(); }
+    void select(const List& l, int index) { ASSERT_TRUE(page.userSelect(l.name(), index)); }
+    void scroll(const Bar& b, int position) { ASSERT_TRUE(page.userScroll(b.name(), position)); }
+    void group(int k) { click(page.groupButtons[static_cast<size_t>(k - 1)]); }
+    void expectConsistent() {
+        for (const auto& fault : MillingRelationFaults(page)) ADD_FAILURE() << fault;
+    }
+    void expectSpeedBar(int min, int max, int position) {
+        EXPECT_EQ(page.vcBar.min(), min);
+        EXPECT_EQ(page.vcBar.max(), max);
+        EXPECT_EQ(page.vcBar.position(), position);
+    }
+};
+
+TEST_F(MillingConsistencyTest, LongCutterSpeedIsReducedOnceInFieldBarAndSpindleSpeed) {
+    click(page.longButton);
+    EXPECT_EQ(page.vcMinLabel.caption, "8");
+    EXPECT_EQ(page.vcMaxLabel.caption, "11");
+    EXPECT_EQ(page.vc.text(), "9");
+    expectSpeedBar(8, 11, 9);
+    EXPECT_EQ(page.n.text(), "1432.39448782706");
+    EXPECT_EQ(page.vf.text(), "11.4591559026165");
+
+    // A look-up writes the table's 28 m/min reduced: round(28 / 3) = 9.
+    select(page.teeth, 1);
+    EXPECT_EQ(page.vc.text(), "9");
+    expectSpeedBar(8, 11, 9);
+    EXPECT_EQ(page.n.text(), "1432.39448782706");
+    expectConsistent();
+
+    // "Überlang": a quarter of 25..32 is 6.25..8, the middle 7.
+    click(page.extraLongButton);
+    expectSpeedBar(6, 8, 7);
+    EXPECT_EQ(page.vc.text(), "7");
+    EXPECT_EQ(page.n.text(), "1114.08460164327");
+    expectConsistent();
+}
+
+TEST_F(MillingConsistencyTest, ReducedSpeedTiesGoToTheEvenNeighbour) {
+    select(page.coating, 1); // TiN: 42 in 38..48
+    click(page.extraLongButton);
+    EXPECT_EQ(page.vcMinLabel.caption, "10"); // 9.5
+    EXPECT_EQ(page.vcMaxLabel.caption, "12");
+    EXPECT_EQ(page.vc.text(), "11");
+    select(page.teeth, 1); // the table's 42 becomes 10.5: 10
+    EXPECT_EQ(page.vc.text(), "10");
+    expectSpeedBar(10, 12, 10);
+    expectConsistent();
+}
+
+TEST_F(MillingConsistencyTest, DeepCutPicksLongCutterAndItsSpeed) {
+    scroll(page.apBar, 46);
+    EXPECT_TRUE(page.longButton.down());
+    EXPECT_EQ(page.n.text(), "1432.39448782706");
+    EXPECT_EQ(page.q.text(), "1.05424234304072");
+    EXPECT_EQ(page.pe.text(), "0.0311252501278689");
+}
+
+TEST_F(MillingConsistencyTest, SteppedFeedUpdatesChipThickness) {
+    EXPECT_EQ(page.hm.text(), "0.00254666666666667");
+    group(4); // fz 0.002
+    EXPECT_EQ(page.fz.text(), "0.002");
+    EXPECT_EQ(page.hm.text(), "0.00127333333333333");
+    EXPECT_EQ(page.hmBar.position(), 13);
+    EXPECT_EQ(page.ae.text(), "2"); // the width stays as set
+    expectConsistent();
+}
+
+TEST_F(MillingConsistencyTest, SolidCarbideGroupPressThatRefillsDiameterRunsItsSteps) {
+    click(page.vhmButton);
+    select(page.diameter, 3);
+    ASSERT_EQ(page.diameter.text(), "10");
+    group(10);
+    EXPECT_EQ(page.diameter.text(), "4");
+    EXPECT_EQ(page.ae.text(), "4");
+    EXPECT_EQ(page.aeBar.max(), 40);
+    EXPECT_EQ(page.phi.text(), "180");
+    expectConsistent();
+}
+
+TEST_F(MillingConsistencyTest, NoRecommendationStillFollowsTheToolAndShowsZeroResults) {
+    // Roughing cutters have no data in group 11.
+    click(page.vhmButton);
+    group(11);
+    select(page.toolType, 2);
+    EXPECT_EQ(page.vc.text(), "");
+    EXPECT_EQ(page.fz.text(), "");
+    EXPECT_FALSE(page.vcBar.enabled);
+    for (const Field* f : {&page.n, &page.vf, &page.q, &page.pe, &page.hm})
+        EXPECT_EQ(f->text(), "0") << f->name();
+    expectConsistent();
+
+    // HSC cutter for aluminium: D 6, ae 0.75 × 6 with its own angle.
+    select(page.toolType, 5);
+    EXPECT_EQ(page.diameter.text(), "6");
+    EXPECT_EQ(page.ae.text(), "4.5");
+    expectConsistent();
+}
+
+TEST_F(MillingConsistencyTest, InsertsWithoutFeedShowNoRemovalOrPower) {
+    click(page.wpButton);
+    select(page.toolType, 2);
+    select(page.coating, 4);
+    EXPECT_EQ(page.fz.text(), "");
+    EXPECT_EQ(page.vf.text(), "0");
+    EXPECT_EQ(page.q.text(), "0");
+    EXPECT_EQ(page.pe.text(), "0");
+    EXPECT_EQ(page.hm.text(), "0");
+    expectConsistent();
+}
+
+TEST_F(MillingConsistencyTest, ZeroWidthStopsTheFeed) {
+    scroll(page.aeBar, 0);
+    EXPECT_EQ(page.fz.text(), "0");
+    EXPECT_EQ(page.vf.text(), "0");
+    EXPECT_EQ(page.q.text(), "0");
+    EXPECT_EQ(page.pe.text(), "0");
+    EXPECT_EQ(page.n.text(), "4456.33840657307");
+}
+
+TEST_F(MillingConsistencyTest, SpeedIncreaseUpdatesRemovalPowerAndChipThickness) {
+    click(page.wpButton);
+    group(5);
+    ASSERT_TRUE(page.increaseUp.visible);
+    const std::string q = page.q.text();
+    click(page.increaseUp);
+    EXPECT_EQ(page.increase.text(), "51%");
+    EXPECT_NE(page.q.text(), q);
+    expectConsistent();
+}
+
+// Random users on the page alone: after every event every result shown
+// follows its shown inputs.
+TEST_F(MillingConsistencyTest, RandomEventsKeepEveryRelation) {
+    for (std::uint64_t seed = 1; seed <= 150; ++seed) {
+        MessageRecorder sessionMessages;
+        Shell sessionShell{sessionMessages, help, seed % 2 == 0 ? ',' : '.'};
+        MillingPage session{sessionShell};
+        session.startUp();
+        std::mt19937_64 rng(seed);
+        std::string events;
+        for (int event = 0; event < 20; ++event) {
+            Control* c = session.controls()[static_cast<size_t>(
+                std::uniform_int_distribution<size_t>(0, session.controls().size() - 1)(rng))];
+            if (c == &session.materialButton || !c->enabled || !c->visible) continue;
+            if (auto* list = dynamic_cast<List*>(c); list && list->count() > 0) {
+                const int index = std::uniform_int_distribution<int>(0, list->count() - 1)(rng);
+                session.userSelect(list->name(), index);
+                events += list->name() + "=" + std::to_string(index) + " ";
+            } else if (auto* bar = dynamic_cast<Bar*>(c)) {
+                const int position = std::uniform_int_distribution<int>(bar->min(), bar->max())(rng);
+                session.userScroll(bar->name(), position);
+                events += bar->name() + "=" + std::to_string(position) + " ";
+            } else if (dynamic_cast<Button*>(c) != nullptr) {
+                session.userClick(c->name());
+                events += c->name() + " ";
+            } else {
+                continue;
+            }
+            const auto faults = MillingRelationFaults(session);
+            ASSERT_TRUE(faults.empty()) << "seed " << seed << ": " << events << "\n" << faults[0];
+        }
+    }
+}
+
+} // namespace
