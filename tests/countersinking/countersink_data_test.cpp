@@ -1,4 +1,5 @@
 #include "countersinking/countersink_data.h"
+#include "fingerprint.h"
 
 #include "shell/number_text.h"
 
@@ -86,6 +87,30 @@ TEST(CountersinkData, SampledCells) {
                           {12, 17, "0.18"}, {14, 17, "0.2"}, {0, 18, ""},    {15, 0, ""}};
     for (const Feed& f : feeds)
         EXPECT_EQ(CountersinkFeed(f.material, f.size), f.text) << f.material << "/" << f.size;
+}
+
+// Every type, material and cell the lookups give. Pinned as they stand:
+// after a deliberate change, compare the table with its source again and
+// take the new value.
+TEST(CountersinkData, EveryCellAsChecked) {
+    zerbo::testing::Fingerprint fp;
+    for (const CountersinkType& t : CountersinkTypes)
+        fp << t.item << t.coatings << t.edges << t.angle;
+    fp.all(CountersinkCoatingNames);
+    for (const CountersinkMaterial& m : CountersinkMaterials)
+        fp << m.item << m.vcMin << m.vcMax << m.coolant << m.forceRow;
+    for (int type = -1; type <= static_cast<int>(CountersinkTypes.size()); ++type) {
+        fp.all(CountersinkCoatings(type)) << "\x1d";
+        fp.all(CountersinkSizes(type)) << "\x1d";
+        for (int size = -1; size <= static_cast<int>(CountersinkSizes(type).size()); ++size) {
+            fp << PreDrillLowerBound(type, size) << PreDrillPreset(type, size);
+            fp.all(PilotItems(type, size)) << "\x1d";
+        }
+    }
+    for (int material = -1; material <= static_cast<int>(CountersinkMaterials.size()); ++material)
+        for (int size = -1; size <= 30; ++size)
+            fp << CountersinkFeed(material, size);
+    EXPECT_EQ(fp.hex(), "30e4508658e3f561");
 }
 
 } // namespace
