@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev qt6-svg-dev libgl1-mesa-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
-          qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian reuse)
+          qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian reuse
+          poppler-utils)
 # Split off from other packages in later releases: wanted where the release has them
 # (Qt's SVG image and icon plugins, a package of their own since Qt 6.6).
 optional=(qt6-svg-plugins)

@@ -1,5 +1,6 @@
 // Renders every page and dialog of the program to PNG files, for the
-// README and for looking at the layout without a display.
+// README and for looking at the layout without a display, and writes each
+// page's setup sheet as PDF.
 //   zerbo_screenshots DIR [--fit-screen]
 //   (use the offscreen platform: QT_QPA_PLATFORM=offscreen)
 // The window has its designed size whatever the screen, unless --fit-screen
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
         window.syncAll();
         QApplication::processEvents();
         save(&window, QString("page-%1-%2").arg(i).arg(names[i]));
+        window.saveSheetPdf(dir + QString("/sheet-%1-%2.pdf").arg(i).arg(names[i]));
     }
     // Milling with indexable inserts in group 5 shows the "Steigerung" arrows.
     main.selectPage(0);

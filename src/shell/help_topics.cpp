@@ -6,7 +6,7 @@ namespace zerbo {
 
 namespace {
 
-constexpr std::array<HelpTopic, 12> kTopics = {{
+constexpr std::array<HelpTopic, 13> kTopics = {{
     {0, "Übersicht", "index.html"},
     {104, "Fräsen", "fraesen.html"},
     {105, "Drehen", "drehen.html"},
@@ -18,6 +18,7 @@ constexpr std::array<HelpTopic, 12> kTopics = {{
     {0, "Werkstoffgruppen", "werkstoffgruppen.html"},
     {110, "Genaue Materialbestimmung", "werkstoff.html"},
     {0, "Fehlerratgeber", "ratgeber.html"},
+    {0, "Einrichteblatt", "einrichteblatt.html"},
     {0, "Formeln und Einheiten", "formeln.html"},
 }};
 

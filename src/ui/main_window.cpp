@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/dialog_windows.h"
 #include "ui/form.h"
+#include "ui/glyph.h"
 #include "ui/page_widgets.h"
 #include "ui/style_icons.h"
 
@@ -35,6 +36,8 @@ char SystemDecimalSeparator() {
 
 namespace {
 
+constexpr const char* kPrintHint = "Einrichteblatt drucken oder als PDF speichern";
+
 QWidget* MakeButtonPanel(QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("ButtonPanel");
@@ -45,6 +48,10 @@ QWidget* MakeButtonPanel(QWidget* parent) {
     auto* help = new QPushButton("Hilfe", panel);
     help->setObjectName("HelpBtn");
     help->hide();
+    auto* print = new QPushButton("Drucken", panel);
+    print->setObjectName("PrintBtn");
+    print->setIcon(Glyph("printer"));
+    print->setAccessibleDescription(kPrintHint);
     auto* advisor = new QToolButton(panel);
     advisor->setObjectName("SpeedButton37");
     advisor->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxWarning));
@@ -58,6 +65,7 @@ QWidget* MakeButtonPanel(QWidget* parent) {
     hints->setMinimumSize(48, 48);
     box->addWidget(ok);
     box->addWidget(help);
+    box->addWidget(print);
     box->addSpacing(12);
     box->addWidget(advisor, 0, Qt::AlignHCenter);
     box->addWidget(hints, 0, Qt::AlignHCenter);
@@ -121,6 +129,7 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     outer->addWidget(panel_);
     panelBinder_ = std::make_unique<Binder>(model, panel_, [this] { syncAll(); });
     orderFocusChain();
+    addSheetActions(panel_->findChild<QAbstractButton*>("PrintBtn"));
 
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_) return;
@@ -311,6 +320,7 @@ void MainWindow::syncAll() {
     // The hint switch always shows its own hint.
     if (auto* h = findChild<QWidget*>("SpeedButton51"))
         h->setToolTip(QString::fromStdString(model.hintBtn.hint));
+    if (auto* p = findChild<QWidget*>("PrintBtn")) p->setToolTip(hints ? kPrintHint : "");
     for (QGroupBox* box : notebook_->findChildren<QGroupBox*>()) {
         if (!box->property(kHideWhenEmpty).toBool()) continue;
         bool any = false;

@@ -20,6 +20,7 @@
 #include "ui/binder.h"
 #include "ui/help_window.h"
 #include "ui/qt_messages.h"
+#include "ui/setup_sheet.h"
 #include "workbench/workbench.h"
 
 #include <QDialog>
@@ -28,6 +29,7 @@
 #include <memory>
 
 class QScrollArea;
+class QAbstractButton;
 class QStackedWidget;
 class QTabBar;
 
@@ -64,6 +66,14 @@ class MainWindow : public QDialog, private HelpViewer {
     void fitScreen(const QRect& available);
     // Whether the page area scrolls (the designed size did not fit).
     bool scrolling() const;
+    // The setup sheet of the page shown, and what "Drucken" (Ctrl+P),
+    // "Als PDF speichern ..." (Ctrl+Shift+S) and "Werte kopieren"
+    // (Ctrl+Shift+C) do with it; the page area's context menu offers the
+    // three. The PDF goes to `file`, or to the file the user picks if empty.
+    SetupSheet currentSheet();
+    void printSheet();
+    void saveSheetPdf(const QString& file = QString());
+    void copySheetValues();
 
   signals:
     // After the first frame has been painted and shown.
@@ -94,6 +104,8 @@ class MainWindow : public QDialog, private HelpViewer {
     // One focus chain whatever the order the pages were built in: the tab
     // strip, the controls of each page, the button panel.
     void orderFocusChain();
+    void addSheetActions(QAbstractButton* print);
+    void askAndSaveSheetPdf();
 
     QtMessages messages_;
     std::unique_ptr<Workbench> bench_;

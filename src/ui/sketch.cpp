@@ -21,6 +21,7 @@ class SketchPanel : public QWidget {
 
     QSize sizeHint() const override { return size_.isValid() ? size_ : QSize(0, 0); }
     QSize minimumSizeHint() const override { return sizeHint() / 2; }
+    const QString& resource() const { return resource_; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -48,6 +49,8 @@ class SketchPanel : public QWidget {
 QWidget* MakeSketch(const char* name, QWidget* parent) {
     auto* panel = new SketchPanel(QStringLiteral(":/sketches/%1.svg").arg(name), parent);
     panel->setObjectName(QStringLiteral("Sketch_%1").arg(name));
+    // The setup sheet draws the same picture.
+    panel->setProperty("zerboDrawing", panel->resource());
     return panel;
 }
 

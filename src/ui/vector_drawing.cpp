@@ -399,14 +399,16 @@ void VectorDrawing::render(QPainter* painter, const QRectF& target) const {
             continue;
         }
         if (shape.brush.style() == Qt::NoBrush || shape.fontSize <= 0) continue;
-        // Laid out at the font's own size and scaled to the size asked for.
-        const qreal scale = shape.fontSize / QFontInfo(shape.font).pixelSize();
+        // Laid out at the font's own size on the painter's device (a PDF has
+        // another resolution than the screen) and scaled to the size asked for.
+        painter->save();
+        painter->setFont(shape.font);
+        const qreal scale = shape.fontSize / painter->fontInfo().pixelSize();
         qreal x = shape.at.x() / scale;
         if (shape.anchor >= 0) // middle or end
-            x -= (shape.anchor + 1) * QFontMetricsF(shape.font).horizontalAdvance(shape.text) / 2;
-        painter->save();
+            x -= (shape.anchor + 1) *
+                 QFontMetricsF(shape.font, painter->device()).horizontalAdvance(shape.text) / 2;
         painter->scale(scale, scale);
-        painter->setFont(shape.font);
         painter->setPen(QPen(shape.brush, 0));
         painter->drawText(QPointF(x, shape.at.y() / scale), shape.text);
         painter->restore();

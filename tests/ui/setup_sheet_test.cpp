@@ -1,0 +1,263 @@
+#include "ui/main_window.h"
+
+#include "window_driver.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using namespace zerbo::ui;
+using namespace zerbo::ui::testing;
+
+namespace {
+
+// Without whitespace: the sheet may wrap a long value anywhere.
+QString Squeezed(QString text) { return text.remove(QRegularExpression("\\s")); }
+
+// The text of a PDF as poppler reads it, in the order it was written (no
+// joining of a line that ends in "-" with the next), without whitespace.
+QString PdfText(const QString& file) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-raw", "-enc", "UTF-8", file, "-"});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0) return {};
+    return Squeezed(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+}
+
+// Runs `action`; the first modal window or popup it opens goes to `inspect`,
+// which must close it.
+void WithDialog(const std::function<void()>& action, const std::function<void(QWidget*)>& inspect,
+                int* seen) {
+    QTimer timer;
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* open = QApplication::activePopupWidget();
+        if (open == nullptr) open = QApplication::activeModalWidget();
+        if (open == nullptr) return;
+        ++*seen;
+        inspect(open);
+    });
+    timer.start();
+    action();
+}
+
+} // namespace
+
+class SetupSheetTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName("Zerbo");
+        QCoreApplication::setApplicationVersion("9.8");
+    }
+
+    // On every page, under both decimal separators: every value the page
+    // shows is on the sheet, a hidden field's value is not.
+    void pdfHoldsWhatEachPageShows_data() {
+        QTest::addColumn<char>("separator");
+        QTest::newRow("comma") << ',';
+        QTest::newRow("point") << '.';
+    }
+    void pdfHoldsWhatEachPageShows() {
+        QFETCH(char, separator);
+        QTemporaryDir dir;
+        MainWindow w(separator);
+        w.show();
+        auto* tabs = Find<QTabBar>(&w, "TabSet");
+        auto* notebook = Find<QStackedWidget>(&w, "Notebook");
+        // Milling keeps working values out of sight; one of them holds a
+        // number shown nowhere else.
+        for (zerbo::Control* c : w.workbench().main().page(0).controls())
+            if (c->name() == "Edit3") static_cast<zerbo::Field*>(c)->setText("77.7777");
+        w.syncAll();
+        QVERIFY(Find<QLineEdit>(&w, "Edit3")->isHidden());
+        // The coolant memo of each page and some units the sheet must name.
+        const char* coolant[] = {nullptr, nullptr, "Memo5", "Memo4", "Memo3", "Memo1", nullptr};
+        const QStringList units[] = {{"mm/Zahn", "m/min."}, {}, {"mm/U"}, {"mm/U", "m/Min."},
+                                     {"mm/U", "m/Min."}, {"mm² (x1000)", "mm/Min."},
+                                     {"U/Min.", "mm/Min."}};
+        for (int page = 0; page < 7; ++page) {
+            ClickTab(tabs, page);
+            const QString file = dir.filePath(QString("page%1.pdf").arg(page));
+            w.saveSheetPdf(file);
+            const QString pdf = PdfText(file);
+            QVERIFY2(pdf.startsWith("Einrichteblatt"), qPrintable(pdf));
+            QVERIFY(!pdf.contains(QChar(0xFB00))); // no "ff" ligature
+            QVERIFY(pdf.contains(tabs->tabText(page)));
+            QVERIFY(pdf.contains("Zerbo9.8"));
+            QVERIFY(pdf.contains("Bemerkungen"));
+            QWidget* shown = notebook->widget(page);
+            QStringList expected = units[page], hidden;
+            for (auto* field : shown->findChildren<QLineEdit*>())
+                (field->isVisibleTo(shown) ? expected : hidden) << field->text();
+            for (auto* list : shown->findChildren<QComboBox*>())
+                if (list->isVisibleTo(shown)) expected << list->currentText();
+            for (auto* button : shown->findChildren<QToolButton*>())
+                if (button->isChecked() && button->isVisibleTo(shown)) expected << button->text();
+            for (auto* memo : shown->findChildren<QPlainTextEdit*>())
+                if (memo->isVisibleTo(shown))
+                    expected << memo->toPlainText().split('\n').first();
+            if (coolant[page] != nullptr)
+                expected << Find<QPlainTextEdit>(shown, coolant[page])->toPlainText().split('\n');
+            for (const QString& text : expected)
+                QVERIFY2(pdf.contains(Squeezed(text)),
+                         qPrintable(QString("page %1 lacks '%2' in: %3").arg(page).arg(text, pdf)));
+            for (const QString& text : hidden)
+                if (text.size() > 3 && !expected.contains(text))
+                    QVERIFY2(!pdf.contains(text), qPrintable(text));
+        }
+    }
+
+    // Ctrl+Shift+C: one "caption<TAB>value<TAB>unit" line per value.
+    void copiesValuesLineByLine() {
+        MainWindow w(',');
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* tabs = Find<QTabBar>(&w, "TabSet");
+        ClickTab(tabs, 6);
+        Type(Find<QLineEdit>(&w, "Edit68"), "10");
+        Type(Find<QLineEdit>(&w, "Edit69"), "100");
+        Type(Find<QLineEdit>(&w, "Edit71"), "4");
+        Type(Find<QLineEdit>(&w, "Edit72"), "0,1");
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        const QStringList expected = {
+            "Durchmesser\t10\tmm",
+            "Schnittgeschw.\t100\tm/Min.",
+            "Drehzahl\t" + Find<QLineEdit>(&w, "Edit70")->text() + "\tU/Min.",
+            "Schneidenzahl\t4\t",
+            "Spandicke\t0,1\tmm",
+            "Vorschub\t" + Find<QLineEdit>(&w, "Edit73")->text() + "\tmm/Min.",
+            ""};
+        QCOMPARE(lines, expected);
+        QVERIFY(Find<QLineEdit>(&w, "Edit70")->text().startsWith("3183,0988"));
+
+        // Milling: choices with the group's first line, inputs with units,
+        // results; the hidden working values stay out.
+        ClickTab(tabs, 0);
+        w.copySheetValues();
+        const QStringList milling = QGuiApplication::clipboard()->text().split('\n');
+        for (const QString& line :
+             {QString("Schneidstoffgruppe\tHSS\t"), QString("Fräserlänge\tNormal\t"),
+              QString("Werkstoffgruppe\t1 – Bau-, Einsatz-, Nitrier-, Automaten-,\t"),
+              "Werkzeugtyp\t" + Find<QComboBox>(&w, "ComboBox5")->currentText() + "\t",
+              "Vorschub pro Zahn\t" + Find<QLineEdit>(&w, "Edit8")->text() + "\tmm/Zahn",
+              "Schnittgeschw. Vc\t" + Find<QLineEdit>(&w, "Edit9")->text() + "\tm/min.",
+              QString("ae\t2\tmm"),
+              "ap\t" + Find<QLineEdit>(&w, "Edit12")->text() + "\tmm",
+              QString("kc in N/mm²\t1240\t")})
+            QVERIFY2(milling.contains(line), qPrintable(line + " not in\n" + milling.join('\n')));
+        QVERIFY(!milling.join('\n').contains(Find<QLineEdit>(&w, "Edit3")->text()));
+        ClickTab(tabs, 2);
+        w.copySheetValues();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(
+            "Kühl- bzw. Schmiermittel\tBohrölemulsion\t\n"));
+    }
+
+    // "Drucken" and Ctrl+P open Qt's print preview with the one-page sheet;
+    // without the print module the user is told so.
+    void printOpensThePreview() {
+        MainWindow w(',');
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* print = Find<QPushButton>(&w, "PrintBtn");
+        QCOMPARE(print->text(), QString("Drucken"));
+        QVERIFY(!print->icon().isNull());
+
+        SetPrintModule(QDir::temp().filePath("no-such-module.so"));
+        const SeenMessage missing = WithMessages([&] { print->click(); });
+        QCOMPARE(missing.count, 1);
+        QCOMPARE(missing.icon, QMessageBox::Warning);
+
+        SetPrintModule(ZERBO_PRINT_MODULE);
+        int seen = 0;
+        auto inspect = [](QWidget* open) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(open);
+            QVERIFY(preview != nullptr);
+            QCOMPARE(preview->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+            QCOMPARE(preview->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+            preview->reject();
+        };
+        WithDialog([&] { print->click(); }, inspect, &seen);
+        QCOMPARE(seen, 1);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        WithDialog([&] { QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier); }, inspect, &seen);
+        QCOMPARE(seen, 2);
+    }
+
+    // Ctrl+Shift+S offers operation and date as the file name; a file that
+    // cannot be written is reported, not passed over.
+    void saveAsPdfAsksForTheFile() {
+        QTemporaryDir dir;
+        MainWindow w('.');
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        ClickTab(Find<QTabBar>(&w, "TabSet"), 5);
+        const QString file = dir.filePath("blatt.pdf");
+        int seen = 0;
+        WithDialog([&] { QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); },
+                   [&](QWidget* open) {
+                       auto* ask = qobject_cast<QFileDialog*>(open);
+                       QVERIFY(ask != nullptr);
+                       const QString offered = QFileInfo(ask->selectedFiles().value(0)).fileName();
+                       QCOMPARE(offered, "Sägen_" + QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+                       ask->selectFile(dir.filePath("blatt"));
+                       QMetaObject::invokeMethod(ask, "accept");
+                   },
+                   &seen);
+        QCOMPARE(seen, 1);
+        QVERIFY(PdfText(file).contains("Sägen"));
+
+        const SeenMessage failed =
+            WithMessages([&] { w.saveSheetPdf(dir.filePath("no/such/folder/blatt.pdf")); });
+        QCOMPARE(failed.count, 1);
+        QVERIFY(failed.text.contains("no/such/folder/blatt.pdf"));
+    }
+
+    // A right-click on a page's background offers the three; the print
+    // button's hint follows the hint switch.
+    void pageMenuAndHint() {
+        MainWindow w(',');
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget* group = Find<QStackedWidget>(&w, "Notebook")->widget(0)->findChild<QGroupBox*>();
+        int seen = 0;
+        WithDialog(
+            [&] {
+                QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                        group->mapToGlobal(QPoint(2, 2)));
+                QApplication::sendEvent(group, &click);
+            },
+            [](QWidget* open) {
+                auto* menu = qobject_cast<QMenu*>(open);
+                QVERIFY(menu != nullptr);
+                QStringList captions;
+                for (QAction* a : menu->actions()) captions << a->text();
+                QCOMPARE(captions, QStringList({"Drucken", "Als PDF speichern ...", "Werte kopieren"}));
+                menu->close();
+            },
+            &seen);
+        QCOMPARE(seen, 1);
+
+        auto* print = Find<QPushButton>(&w, "PrintBtn");
+        QVERIFY(print->toolTip().isEmpty());
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton51"), Qt::LeftButton);
+        QCOMPARE(print->toolTip(), QString("Einrichteblatt drucken oder als PDF speichern"));
+    }
+};
+
+QTEST_MAIN(SetupSheetTest)
+#include "setup_sheet_test.moc"
