@@ -78,14 +78,16 @@ test-debian12:
 test-debian13:
 	@bash tools/test-debian.sh trixie
 
-# Every page and dialog under build/screenshots; the README's pictures are
-# copied from there into docs/screenshots.
+# Every page and dialog under build/screenshots, with each page's setup
+# sheet; the README's pictures are copied from there into docs/screenshots,
+# the manual's picture of the sheet is drawn from the milling sheet.
 README_SHOTS := page-0-fraesen page-1-drehen page-2-bohren page-3-reiben page-4-senken page-5-saegen \
                 dialog-genaue-materialbestimmung dialog-advisor-drehen
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/zerbo_screenshots $(BUILD)/screenshots
 	@mkdir -p docs/screenshots
 	@for s in $(README_SHOTS); do cp $(BUILD)/screenshots/$$s.png docs/screenshots/; done
+	@pdftoppm -png -r 50 -singlefile $(BUILD)/screenshots/sheet-0-fraesen.pdf src/ui/manual/einrichteblatt
 
 clean:
 	@rm -rf $(BUILD) build-*
