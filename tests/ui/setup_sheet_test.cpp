@@ -97,6 +97,8 @@ class SetupSheetTest : public QObject {
             QVERIFY(pdf.contains(tabs->tabText(page)));
             QVERIFY(pdf.contains("Zerbo9.8"));
             QVERIFY(pdf.contains("Bemerkungen"));
+            if (page < 6) // the sketch's labels come after the title, "n" first
+                QVERIFY2(pdf.contains(tabs->tabText(page) + "n"), qPrintable(pdf));
             QWidget* shown = notebook->widget(page);
             QStringList expected = units[page], hidden;
             for (auto* field : shown->findChildren<QLineEdit*>())
