@@ -34,8 +34,8 @@ QString PdfText(const QString& file) {
     return Squeezed(QString::fromUtf8(pdftotext.readAllStandardOutput()));
 }
 
-// Runs `action`; the first modal window or popup it opens goes to `inspect`,
-// which must close it.
+// Runs `action`; each modal window or popup it opens goes to `inspect` and
+// is closed after it unless `inspect` closed it.
 void WithDialog(const std::function<void()>& action, const std::function<void(QWidget*)>& inspect,
                 int* seen) {
     QTimer timer;
@@ -46,6 +46,7 @@ void WithDialog(const std::function<void()>& action, const std::function<void(QW
         if (open == nullptr) return;
         ++*seen;
         inspect(open);
+        open->close();
     });
     timer.start();
     action();
@@ -165,6 +166,15 @@ class SetupSheetTest : public QObject {
         w.copySheetValues();
         QVERIFY(QGuiApplication::clipboard()->text().contains(
             "Kühl- bzw. Schmiermittel\tBohrölemulsion\t\n"));
+        // A coated countersink's raise sits after the speed's unit, which is
+        // not its caption.
+        ClickTab(tabs, 4);
+        auto* coating = Find<QComboBox>(&w, "ComboBox12");
+        coating->setCurrentIndex(1);
+        emit coating->activated(1);
+        w.copySheetValues();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(
+            "\nSchnittgeschw. Vc\t" + Find<QLineEdit>(&w, "Edit67")->text() + "\t\n"));
     }
 
     // "Drucken" and Ctrl+P open Qt's print preview of the one-page sheet,
@@ -186,7 +196,6 @@ class SetupSheetTest : public QObject {
             QVERIFY(dialog != nullptr);
             QCOMPARE(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
             QCOMPARE(dialog->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
-            dialog->reject();
         };
         int seen = 0;
         WithDialog([&] { print->click(); }, preview, &seen);
@@ -219,7 +228,6 @@ class SetupSheetTest : public QObject {
                        for (QAction* a : open->actions()) captions << a->text();
                        QCOMPARE(captions, QStringList({"Drucken", "Als PDF speichern ...",
                                                        "Werte kopieren"}));
-                       open->close();
                    },
                    &seen);
         QCOMPARE(seen, 4);
