@@ -28,8 +28,8 @@
 #include <array>
 #include <memory>
 
-class QScrollArea;
 class QAbstractButton;
+class QScrollArea;
 class QStackedWidget;
 class QTabBar;
 
