@@ -23,7 +23,7 @@ installed)
     for f in usr/bin/zerbo "$desktop" "$metainfo" "$icon"; do
         [ -e "$work/root/$f" ] || fail "not installed: /$f"
     done
-    find "$work/root/usr/lib" -path '*/zerbo/libzerbo_print.so' | grep -q . ||
+    find "$work/root/usr/lib" -path '*/zerbo/print/libzerbo_print.so' | grep -q . ||
         fail "not installed: the print module"
     desktop-file-validate "$work/root/$desktop" || fail "desktop-file-validate"
     appstreamcli validate --no-net "$work/root/$metainfo" || fail "appstreamcli validate"
@@ -44,7 +44,7 @@ deb)
     done
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    grep -q '^\./usr/lib/.*zerbo/libzerbo_print\.so$' <<<"$contents" || fail "the package lacks the print module"
+    grep -q '^\./usr/lib/.*zerbo/print/libzerbo_print\.so$' <<<"$contents" || fail "the package lacks the print module"
     for d in libc6 libqt6widgets6 libqt6printsupport6 qt6-translations-l10n; do
         grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
     done
