@@ -6,6 +6,11 @@
 #include "shell/rounding.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace zerbo {
 

@@ -9,6 +9,7 @@
 #include <QPaintDevice>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <numbers>

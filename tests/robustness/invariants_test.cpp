@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+#include <string>
+
 using namespace zerbo;
 using namespace zerbo::robustness;
 

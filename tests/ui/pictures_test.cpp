@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 using namespace zerbo::ui;
