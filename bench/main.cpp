@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <unistd.h>
 #include <map>
+#include <vector>
 #include <string>
 
 #ifdef ZERBO_BENCH_WINDOW

@@ -1,5 +1,6 @@
 #include "advisor/advisor_dialog.h"
 
+#include <string_view>
 #include <vector>
 
 namespace zerbo::advisor {

@@ -7,6 +7,7 @@
 #include "shell/control_set.h"
 
 #include <string>
+#include <string_view>
 
 namespace zerbo::advisor {
 

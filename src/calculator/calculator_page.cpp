@@ -4,6 +4,7 @@
 #include "shell/messages.h"
 
 #include <cmath>
+#include <functional>
 
 namespace zerbo {
 

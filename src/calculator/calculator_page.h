@@ -4,6 +4,8 @@
 
 #include "shell/control_set.h"
 
+#include <functional>
+
 namespace zerbo {
 
 class CalculatorPage : public PageModel {

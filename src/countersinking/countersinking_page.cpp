@@ -5,9 +5,11 @@
 #include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zerbo {

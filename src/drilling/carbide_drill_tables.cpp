@@ -4,6 +4,7 @@
 #include "drilling/drill_tables.h"
 
 #include <iterator>
+#include <string_view>
 
 namespace zerbo::drill_tables {
 

@@ -4,7 +4,11 @@
 #include "drilling/drill_data.h"
 #include "shell/number_text.h"
 
+#include <cstddef>
 #include <iterator>
+#include <optional>
+#include <span>
+#include <string_view>
 
 namespace zerbo {
 

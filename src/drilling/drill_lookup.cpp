@@ -4,6 +4,11 @@
 #include "drilling/drill_data.h"
 #include "drilling/drill_tables.h"
 
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+
 namespace zerbo {
 
 namespace {

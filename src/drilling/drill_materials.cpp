@@ -4,6 +4,12 @@
 
 #include "drilling/drill_data.h"
 
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zerbo {
 
 namespace {

@@ -6,7 +6,11 @@
 #include "shell/rounding.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <initializer_list>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace zerbo {
 

@@ -3,6 +3,7 @@
 #include "drilling/drill_tables.h"
 
 #include <iterator>
+#include <string_view>
 
 namespace zerbo::drill_tables {
 

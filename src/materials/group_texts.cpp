@@ -5,6 +5,8 @@
 
 #include "materials/material_groups.h"
 
+#include <string_view>
+
 namespace zerbo {
 namespace {
 

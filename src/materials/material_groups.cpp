@@ -2,6 +2,8 @@
 
 #include "shell/shell.h"
 
+#include <cstdint>
+
 namespace zerbo {
 
 std::string_view GroupShortName(int group) {

@@ -2,6 +2,8 @@
 
 #include "milling/milling_page.h"
 
+#include <string>
+
 namespace zerbo {
 
 namespace {

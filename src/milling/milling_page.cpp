@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace zerbo {
 

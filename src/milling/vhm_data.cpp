@@ -2,6 +2,12 @@
 
 #include "milling/milling_page.h"
 
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zerbo {
 
 namespace {

@@ -2,6 +2,13 @@
 
 #include "milling/milling_page.h"
 
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zerbo {
 
 namespace {

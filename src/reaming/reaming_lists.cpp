@@ -1,6 +1,7 @@
 #include "reaming/reaming_data.h"
 
 #include <iterator>
+#include <string_view>
 
 namespace zerbo::reaming {
 

@@ -6,6 +6,8 @@
 #include "shell/hint_texts.h"
 #include "shell/rounding.h"
 
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace zerbo {

@@ -12,6 +12,7 @@
 #include "shell/percent_step.h"
 
 #include <string>
+#include <string_view>
 
 namespace zerbo {
 

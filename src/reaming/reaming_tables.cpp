@@ -1,6 +1,8 @@
 #include "reaming/reaming_data.h"
 
 #include <iterator>
+#include <optional>
+#include <string_view>
 
 namespace zerbo::reaming {
 

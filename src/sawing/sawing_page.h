@@ -7,6 +7,9 @@
 #include "sawing/sawing_data.h"
 #include "shell/control_set.h"
 
+#include <cstdint>
+#include <string>
+
 namespace zerbo {
 
 class SawingPage : public PageModel {

@@ -1,5 +1,8 @@
 #include "shell/control_set.h"
 
+#include <functional>
+#include <string>
+
 namespace zerbo {
 
 Control* ControlSet::find(std::string_view name) const {

@@ -7,6 +7,9 @@
 #include "shell/controls.h"
 #include "shell/shell.h"
 
+#include <functional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 

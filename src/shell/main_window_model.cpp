@@ -1,5 +1,7 @@
 #include "shell/main_window_model.h"
 
+#include <cstdint>
+
 namespace zerbo {
 
 namespace {

@@ -5,7 +5,9 @@
 #include "shell/control_set.h"
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace zerbo {
 

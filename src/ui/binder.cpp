@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <string>
+
 namespace zerbo::ui {
 
 namespace {

@@ -14,6 +14,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cstddef>
+#include <string_view>
+
 namespace zerbo::ui {
 
 namespace {

@@ -27,6 +27,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 class QAbstractButton;
 class QScrollArea;

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <string_view>
+
 namespace zerbo::ui {
 
 namespace {

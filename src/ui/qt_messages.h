@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <string_view>
+
 namespace zerbo::ui {
 
 class QtMessages : public Messages {

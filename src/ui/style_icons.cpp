@@ -8,6 +8,7 @@
 #include <QPixmapCache>
 #include <QStyle>
 
+#include <cstddef>
 #include <cstring>
 
 namespace zerbo::ui {

@@ -8,6 +8,8 @@
 #include "calculator/calculator_page.h"
 #include "robustness/invariants.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>

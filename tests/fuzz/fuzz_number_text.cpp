@@ -14,12 +14,14 @@
 
 #include "shell/number_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <algorithm>
 #include <string>
 #include <string_view>
 

@@ -1,5 +1,6 @@
 #include "milling_fixture.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace zerbo::testing {
 
 class MillingFixture : public ::testing::Test {

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 using namespace zerbo;
 

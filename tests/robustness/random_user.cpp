@@ -7,7 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <limits>
+#include <string_view>
+#include <vector>
 
 namespace zerbo::robustness {
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace zerbo::robustness {
 

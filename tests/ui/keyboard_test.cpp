@@ -177,3 +177,5 @@ class KeyboardTest : public QObject {
 
 QTEST_MAIN(KeyboardTest)
 #include "keyboard_test.moc"
+
+#include <algorithm>

@@ -22,6 +22,7 @@
 #include <QTextDocument>
 
 #include <cmath>
+#include <string_view>
 
 using namespace zerbo::ui;
 using namespace zerbo::ui::testing;
