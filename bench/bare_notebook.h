@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The yardstick of the start-up benchmarks: what a bare Qt program shows,
 // one empty seven-tab notebook filling a dialog.

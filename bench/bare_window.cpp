@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zerbo_bare_window: the yardstick of the start-up benchmark. A bare Qt
 // Widgets program showing an empty seven-tab dialog of the given size; it
 // reports its first frame as zerbo does and quits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Times every handler of every control set the workbench has: each control
 // that takes user events gets a run of events through the user entry

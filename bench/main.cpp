@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zerbo_bench: the model benchmarks, the handler sweep and (with the window
 // layer) the window's start-up against a bare Qt window, printed as a ratio.
 // Accepts the usual --benchmark_* options.

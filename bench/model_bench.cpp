@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The models as the window drives them, without any toolkit: start-up of
 // the whole workbench and of each page, and the heaviest handlers.
 

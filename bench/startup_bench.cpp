@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zerbo_startup_bench: zerbo's start-up against a bare Qt program, process to
 // process. Starts the real zerbo and zerbo_bare_window (an empty seven-tab
 // dialog of the same size) alternately, each timed from just before the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole window's start-up to its first shown frame, side by side with a
 // bare Qt window holding one empty seven-tab notebook, on the platform the
 // run uses (offscreen for `make bench`).

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zerbo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package (`make package`): installs into /usr; Depends holds the
 # libraries the program links, found by dpkg-shlibdeps, and Qt's German
 # translations, which the program loads at start.

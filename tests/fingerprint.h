@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fingerprints of constant tables. A test pins a whole table with one value
 // instead of a copy of it: any changed, added or removed cell changes the

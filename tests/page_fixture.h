@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fixture of a page model's tests: the page on a shell of its own, run
 // under each decimal separator (instantiate with ::testing::Values(',', '.')),

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zerbo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Zerbo needs to build, test and run, if any are missing.
 # The names hold on Debian 12 and 13: libclang-rt-dev follows the default clang.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zerbo_style_pictures OUTPUT: run while building. Writes the style pictures
 // the window shows in its first frame (the close icon of "Beenden" in its
 // three sizes, the Fusion group box frame) as pixel arrays for

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zerbo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # test-debian.sh RELEASE (bookworm, trixie, ...)
 #
 # Tries Zerbo as a new user would on a fresh Debian RELEASE: a minimal Debian

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The troubleshooting advice: for each operation page the typical faults and,
 // per fault, its causes and remedies as memo lines. Constant data only.

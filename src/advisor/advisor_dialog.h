@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The troubleshooting advisor dialog: lists the typical faults of the
 // operation page it was opened for and shows the causes and remedies of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every Zerbo program sets up on its application object before it
 // shows a window: names, version, Qt's German texts and the icon.

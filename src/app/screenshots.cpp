@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every page and dialog of the program to PNG files, for the
 // README and for looking at the layout without a display, and writes each
 // page's setup sheet as PDF.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Rechner" page: a free speed-and-feed calculator. Every field runs its
 // change handler whenever its text changes, typed or written by a handler.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The countersinking tables: countersink types with their coatings, cutting
 // edges and angles, the sizes of each type, the pre-drill and pilot

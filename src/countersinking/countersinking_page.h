@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Senken" page: cutting data for countersinking and counterboring with
 // HSS countersinks. The type, size and material give the cutting-speed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The constant data of the drilling page: tool, coating, diameter and
 // material lists, per-material and per-diameter tool information, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which feed and speed table serves the current keys, and the look-up of a
 // cell by material row and diameter.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The material lists of the drilling page with the data of each material:
 // force-table row, coolant lines, drill type and point angle or carbide
 // grade.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The feed and cutting-speed tables of the drills, laid out as the
 // recommendations are printed: one row per material, one column per range

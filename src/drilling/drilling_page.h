@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Bohren" page: cutting data for drilling and boring out with HSS,
 // carbide and indexable-insert tools. The tables give a feed text and a

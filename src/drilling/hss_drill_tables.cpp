@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feed and cutting-speed recommendations of the HSS drills.
 
 #include "drilling/drill_tables.h"

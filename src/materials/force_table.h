@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The specific cutting force of named steel and cast-iron grades: base force
 // kc1.1 in N/mm² and chip-thickness exponent mc, read by row number. Row 0

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The description texts of the material groups. Each group: its heading
 // lines, then its entries as {designation, material number, {further lines}}
 // in the order the memo shows them. The tables at the end put them together

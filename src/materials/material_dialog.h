@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The precise-material dialog "Genaue Materialbestimmung": the user picks a
 // grade of the active material group and a multiplier; kc1.1 × multiplier is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Material groups: the group numbers, their short names, the description
 // texts shown in the memo under the group buttons, and the shared "active"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // HSS end mills and shell mills: tool types, coatings, sizes, cutting-speed
 // ranges, recommended cutting speeds and feeds per tooth.

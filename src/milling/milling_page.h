@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The milling page "Fräsen": cutting material, tool, material group and
 // engagement in; recommended fz and Vc, n, Vf, Q, Pe, hm and the engagement

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Cutting data for reaming with machine, toolmaker's, peeling and shell
 // reamers in HSS and carbide: the lists the page offers and the tables of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Reiben" page: cutting data for reaming. The user picks HSS or
 // carbide, the reamer type, its cutting material, the nominal diameter and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Circular saw blades and the materials they cut: the blade sizes with the
 // teeth and thickness each size comes with, the recommended cutting speed,

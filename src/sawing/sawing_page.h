@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Sägen" page: cutting off round stock with an HSS circular saw blade.
 // From the blade (diameter, teeth, thickness), the material, the workpiece

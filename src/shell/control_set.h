@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A set of controls with their component names: a notebook page, a dialog
 // or the main window's button panel. The window binds its widgets to the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fixed-point number text with a set number of decimals after rounding to a
 // number of significant digits: 0.0000678 with 2 digits and 6 decimals is

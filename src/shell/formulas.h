@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The cutting-value formulas shared by the pages. Pure functions: they
 // compute in long double and round to double once, on return.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The topics of the built-in manual, in the order of its contents list.
 // The operation pages open theirs by context number (104..109), the

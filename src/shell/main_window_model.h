@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: seven notebook pages behind a tab strip and the button
 // panel. It runs the start-up initialisation and the page-changed steps.

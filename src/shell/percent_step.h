@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A whole percentage raised and lowered in steps of 1 by two buttons and
 // shown in a field as the number followed by "%" ("15%"). The drilling,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every page model is given: the shared calculation state, the number
 // text rules, and the ways out to the user (messages, help).

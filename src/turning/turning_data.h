@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Recommended cutting data for turning: external turning (HSS and indexable
 // inserts), boring with a short and with a long overhang, and parting off.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The "Drehen" page: cutting data for external turning, boring and parting
 // off with HSS or indexable inserts. One looked-up row gives the cutting

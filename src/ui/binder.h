@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Binds the widgets under a root widget to the controls of a control set by
 // component name (the widget's objectName). User events go to the control

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Widths that follow the font. The pages give widths in pixels of the
 // font they were laid out with; a larger font widens the fields and buttons

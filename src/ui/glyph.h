@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Small button pictures from the program's resources (src/ui/glyphs/<name>.svg).
 // A button keeps its caption as text; the icon is what it shows. A glyph

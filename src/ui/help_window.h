@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The built-in manual: a contents list, a search field and the topic text.
 // The topics are HTML pages in the program's resources (src/ui/manual/);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window "Zerbo": notebook with the seven pages, the tab strip at
 // the bottom and the button panel at the right.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One builder per notebook page: each lays out the page's widgets, named by
 // component name; the Binder connects them to the page model.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The setup sheet ("Einrichteblatt") of a page: what the page shows, taken
 // from its built widgets, laid out on one A4 page for printing or a PDF, or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's setup-sheet actions: print preview, PDF and clipboard.
 
 #include "ui/main_window.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The tool sketch of an operation page: a vector drawing from the program's
 // resources (src/ui/sketches/<name>.svg), scaled to its panel with its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How the program tells the start-up benchmark (bench/startup_bench.cpp)
 // that its first frame is out. Only the benchmark sets the variable; a user

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Pictures of the style, taken from pixels built in while building (else read
 // by the PNG reader alone) rather than handed over by file name: finding a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's own vector pictures (tool sketches, button glyphs, the
 // application icon), read from its SVG resources and painted with QPainter.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Everything the program holds for one run: the shared shell, the main
 // window with its pages and the dialogs, created in start-up order.

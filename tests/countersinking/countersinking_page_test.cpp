@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "countersinking/countersinking_page.h"
 
 #include "shell/formulas.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: the "Rechner" page model under random typed texts.
 //
 // The input is a list of lines; a line's first byte picks the field (its

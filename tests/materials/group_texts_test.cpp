@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The description texts of the three sets: the layout every memo follows,
 // sampled lines, and a fingerprint of every line.
 #include "fingerprint.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The milling page's results follow its shown inputs: the speed reduced for
 // long cutters once, and every step that changes fz, D or the tool keeps n,
 // Vf, Q, Pe, the engagement and hm in step with it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "materials/material_dialog.h"
 #include "milling/milling_page.h"
 #include "shell/formulas.h"

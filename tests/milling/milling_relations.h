@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a machinist can check on the milling page with a pocket calculator:
 // every result shown follows from the inputs shown beside it. Used by the

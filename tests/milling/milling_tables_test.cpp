@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The milling tables as a whole: what holds for every cell, and a
 // fingerprint of every cell the lookups give.
 #include "fingerprint.h"

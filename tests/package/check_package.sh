@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zerbo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # check_package.sh installed|deb BUILD_DIR APP_ID VERSION
 #   installed: installs into a temporary root and validates the desktop file
 #              and the metainfo as a distribution would

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What must hold after every user event, whatever the user did: the checks
 // the random user and the calculator fuzzer run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The random user: drives a whole workbench through long random sequences
 // of user events, reaching pages and dialogs only as the window would (the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as it starts: Qt's own texts in German, the application icon
 // on the window, the command line's answers.
 #include "app/app_setup.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window by keyboard: Escape never ends the program, Ctrl+Tab and
 // Ctrl+PgDn switch pages, every scroll bar moves by its keys as by the
 // mouse, and every page has one focus chain: tab strip, page, button panel.

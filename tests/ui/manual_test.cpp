@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built-in manual: F1 opens the topic of the page, links and the search
 // work, every worked example in the manual gives the numbers it quotes when
 // its inputs are set in the window, and every result a topic lists is a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures of the window: every built-in drawing is a valid SVG that our
 // own drawing code paints as an SVG renderer does, the tool sketches paint
 // on their pages and the glyph buttons show icons while

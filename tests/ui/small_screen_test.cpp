@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a screen smaller than the designed window (1024×600 here, set by the
 // test's platform configuration) the window opens inside the available
 // area, can be resized, and every control of every page can be scrolled

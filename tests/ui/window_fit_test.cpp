@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed-size window takes its size from its layout: with the default
 // font and with a larger one every page shows its values and captions
 // whole, and result fields hold the widest number text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every page shows the speed range of its own last look-up: the shared
 // range written by another page in between never reaches its bar or labels.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The print module: Qt's print preview, in a library of its own that the
 // program loads when the user first prints, so Qt Print Support is not
