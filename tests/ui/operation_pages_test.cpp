@@ -161,6 +161,39 @@ class OperationPagesTest : public QObject {
         QCOMPARE(Text(&w, "Edit40"), QString("0"));
         QCOMPARE(Text(&w, "Edit42"), QString("0"));
     }
+
+    // Long cutters: the window shows the speed n is computed from.
+    void longCutterShowsTheSpeedItComputesWith() {
+        MainWindow w('.');
+        w.show();
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton2"), Qt::LeftButton);
+        QCOMPARE(Find<QLabel>(&w, "Label29")->text(), QString("8"));
+        QCOMPARE(Find<QLabel>(&w, "Label30")->text(), QString("11"));
+        QCOMPARE(Text(&w, "Edit9"), QString("9"));
+        auto* bar = Find<QScrollBar>(&w, "ScrollBar2");
+        QCOMPARE(bar->minimum(), 8);
+        QCOMPARE(bar->maximum(), 11);
+        QCOMPARE(bar->value(), 9);
+        QCOMPARE(Text(&w, "Edit6"), QString("1432.39448782706"));
+        QCOMPARE(Text(&w, "Edit5"), QString("11.4591559026165"));
+
+        auto* teeth = Find<QComboBox>(&w, "ComboBox6");
+        teeth->setCurrentIndex(1);
+        emit teeth->activated(1);
+        QCOMPARE(Text(&w, "Edit9"), QString("9"));
+        QCOMPARE(bar->value(), 9);
+        QCOMPARE(Text(&w, "Edit6"), QString("1432.39448782706"));
+    }
+
+    void deepCutTakesTheLongCutterSpeed() {
+        MainWindow w('.');
+        w.show();
+        Find<QScrollBar>(&w, "ScrollBar3")->setValue(46);
+        QVERIFY(Find<QToolButton>(&w, "SpeedButton2")->isChecked());
+        QCOMPARE(Text(&w, "Edit6"), QString("1432.39448782706"));
+        QCOMPARE(Text(&w, "Edit11"), QString("1.05424234304072"));
+        QCOMPARE(Text(&w, "Edit10"), QString("0.0311252501278689"));
+    }
 };
 
 QTEST_MAIN(OperationPagesTest)
