@@ -97,7 +97,7 @@ double RunHandlerSweep(std::FILE* out, int eventsPerControl) {
     Workbench bench(messages, help, ',');
     for (ControlSet* set : bench.controlSets()) {
         for (Control* c : set->controls()) {
-            if (c == &bench.main().okBtn) continue; // ends the program
+            if (c == &bench.main().okButton) continue; // ends the program
             Reach(bench, *set);
             std::vector<double> micros;
             for (int i = 0; i < eventsPerControl; ++i) {

@@ -113,16 +113,20 @@ void RegisterWindowBenchmarks() {
     benchmark::RegisterBenchmark("WindowPart/HelpWindow", [](benchmark::State& s) {
         Part(s, [](QWidget*) { ui::HelpWindow help; });
     })->Unit(benchmark::kMicrosecond);
+    // The models the parts are built for.
+    static MessageRecorder messages;
+    static HelpRecorder help;
+    static Workbench models(messages, help, ',');
     benchmark::RegisterBenchmark("WindowPart/MaterialWindow", [](benchmark::State& s) {
-        Part(s, [](QWidget* owner) { ui::MakeMaterialWindow(owner); });
+        Part(s, [](QWidget* owner) { ui::MakeMaterialWindow(models.materialDialog(), owner); });
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("WindowPart/AdvisorWindow", [](benchmark::State& s) {
-        Part(s, [](QWidget* owner) { ui::MakeAdvisorWindow(owner); });
+        Part(s, [](QWidget* owner) { ui::MakeAdvisorWindow(models.advisor(), owner); });
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("WindowPart/PageWidgets", [](benchmark::State& s) {
         Part(s, [](QWidget* owner) {
             for (int i = 0; i < kPageCount; ++i)
-                ui::MakePageWidget(i, owner);
+                ui::MakePageWidget(models.main().page(i), i, owner);
         });
     })->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("WindowPart/MainWindowUnshown", [](benchmark::State& s) {

@@ -13,7 +13,7 @@ PreciseMaterialDialog::PreciseMaterialDialog(Shell& shell) : ControlSet(shell) {
     for (Control* c : std::initializer_list<Control*>{&label1, &listBox1, &label3, &edit2, &label4,
                                                       &label2, &edit1, &label5, &label6, &label7,
                                                       &scrollBar1, &edit3, &edit4, &edit5, &edit6,
-                                                      &checkBox1, &okBtn, &cancelBtn, &helpBtn})
+                                                      &checkBox1, &okButton, &cancelButton, &helpButton})
         add(*c);
 
     label1.caption = "Bezeichnung:";
@@ -24,10 +24,10 @@ PreciseMaterialDialog::PreciseMaterialDialog(Shell& shell) : ControlSet(shell) {
     label6.caption = "0";
     label7.caption = "1";
     checkBox1.caption = "Automatische Wertübergabe";
-    okBtn.caption = "OK";
-    cancelBtn.caption = "Abbrechen";
-    cancelBtn.visible = false;
-    helpBtn.caption = "Hilfe";
+    okButton.caption = "OK";
+    cancelButton.caption = "Abbrechen";
+    cancelButton.visible = false;
+    helpButton.caption = "Hilfe";
 
     // The form's texts until the first refresh.
     edit3.setText("0.8");
@@ -40,12 +40,12 @@ PreciseMaterialDialog::PreciseMaterialDialog(Shell& shell) : ControlSet(shell) {
 
     listBox1.onChange = [this] { gradeClicked(); };
     scrollBar1.onChange = [this] { multiplierMoved(); };
-    okBtn.onClick = [this] { close(); };
-    cancelBtn.onClick = [this] {
+    okButton.onClick = [this] { close(); };
+    cancelButton.onClick = [this] {
         dialogCancelled_ = 1;
         close();
     };
-    helpBtn.onClick = [this] { userHelp(); };
+    helpButton.onClick = [this] { userHelp(); };
 
     checkBox1.checked = true;
     Shell& s = this->shell();

@@ -80,9 +80,9 @@ class PreciseMaterialDialog : public ControlSet {
     Field edit5{"Edit5"}; // ... × multiplier ...
     Field edit6{"Edit6"}; // ... = actual kc
     Check checkBox1{"CheckBox1"};
-    Button okBtn{"OKBtn"};
-    Button cancelBtn{"CancelBtn"};
-    Button helpBtn{"HelpBtn"};
+    Button okButton{"OKBtn"};
+    Button cancelButton{"CancelBtn"};
+    Button helpButton{"HelpBtn"};
 
   private:
     void gradeClicked();

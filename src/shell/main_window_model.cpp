@@ -20,22 +20,22 @@ constexpr std::array<int, 6> kHintOrder = {0, 1, 2, 3, 4, 5};
 
 MainWindowModel::MainWindowModel(Shell& shell, Pages pages)
     : ControlSet(shell), pages_(std::move(pages)) {
-    okBtn.caption = "Beenden";
-    helpBtn.caption = "Hilfe";
-    helpBtn.visible = false;
-    hintBtn.toggle = true;
-    hintBtn.allowAllUp = true;
-    hintBtn.hint = "Kurzinfo Ein/Aus";
-    for (Button* b : {&okBtn, &helpBtn, &advisorBtn, &hintBtn}) add(*b);
+    okButton.caption = "Beenden";
+    helpButton.caption = "Hilfe";
+    helpButton.visible = false;
+    hintButton.toggle = true;
+    hintButton.allowAllUp = true;
+    hintButton.hint = "Kurzinfo Ein/Aus";
+    for (Button* b : {&okButton, &helpButton, &advisorButton, &hintButton, &printButton}) add(*b);
 
-    okBtn.onClick = [this] { closed_ = true; };
-    helpBtn.onClick = [this] { helpKey(); };
-    advisorBtn.onClick = [this] {
+    okButton.onClick = [this] { closed_ = true; };
+    helpButton.onClick = [this] { helpKey(); };
+    advisorButton.onClick = [this] {
         if (openAdvisor) openAdvisor(pageIndex());
     };
-    hintBtn.onClick = [this] {
+    hintButton.onClick = [this] {
         assignHints();
-        hintsShown_ = hintBtn.down();
+        hintsShown_ = hintButton.down();
     };
     shell.hooks.assignHints = [this] { assignHints(); };
 }
@@ -52,7 +52,7 @@ void MainWindowModel::startUp() {
     s.preciseMaterialActive = 0;
     for (int index : kStartUpOrder) guarded([&] { page(index).startUp(); });
     s.helpContext = 104;
-    hintBtn.setDown(false);
+    hintButton.setDown(false);
     hintsShown_ = false;
 }
 
@@ -73,7 +73,7 @@ void MainWindowModel::pageChanged() {
         for (const auto& step : shell().hooks.millingOrTurningEntered) step();
     }
     p.entered();
-    advisorBtn.enabled = pageIndex() != 4 && pageIndex() != kCalculatorPage;
+    advisorButton.enabled = pageIndex() != 4 && pageIndex() != kCalculatorPage;
     if (pageIndex() < kCalculatorPage) s.helpContext = 104 + pageIndex();
 }
 
@@ -81,9 +81,10 @@ void MainWindowModel::helpKey() { shell().help.openTopic(shell().state.helpConte
 
 void MainWindowModel::assignHints() {
     for (int index : kHintOrder) page(index).assignHints();
-    okBtn.hint = "Elektronische Tabelle beenden; Werte in Schnittwertrechner übertragen";
-    helpBtn.hint = "Hilfe aufrufen";
-    advisorBtn.hint = "Hilfe bei technologischen Problemen";
+    okButton.hint = "Elektronische Tabelle beenden; Werte in Schnittwertrechner übertragen";
+    helpButton.hint = "Hilfe aufrufen";
+    advisorButton.hint = "Hilfe bei technologischen Problemen";
+    printButton.hint = "Einrichteblatt drucken oder als PDF speichern";
 }
 
 } // namespace zerbo

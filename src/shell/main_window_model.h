@@ -22,10 +22,13 @@ class MainWindowModel : public ControlSet {
   public:
     MainWindowModel(Shell& shell, Pages pages);
 
-    Button okBtn{"OKBtn"};           // "Beenden"
-    Button helpBtn{"HelpBtn"};       // hidden
-    Button advisorBtn{"SpeedButton37"};
-    Button hintBtn{"SpeedButton51"}; // "Kurzinfo Ein/Aus", a toggle
+    static constexpr std::string_view kFormName = "TMultPageDlg2";
+
+    Button okButton{"OKBtn"};           // "Beenden"
+    Button helpButton{"HelpBtn"};       // hidden
+    Button advisorButton{"SpeedButton37"};
+    Button hintButton{"SpeedButton51"}; // "Kurzinfo Ein/Aus", a toggle
+    Button printButton{"PrintBtn"};     // "Drucken": the setup sheet
 
     PageModel& page(int index) const { return *pages_.at(static_cast<size_t>(index)); }
     int pageIndex() const { return shell().currentPage; }

@@ -14,19 +14,19 @@
 
 namespace zerbo::ui {
 
-QDialog* MakeAdvisorWindow(QWidget* parent) {
+QDialog* MakeAdvisorWindow(const advisor::AdvisorDialog& model, QWidget* parent) {
     auto* dialog = new QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint |
                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                            Qt::WindowCloseButtonHint);
-    dialog->setObjectName("TBtnRightDlg3");
+    dialog->setObjectName(QString::fromUtf8(advisor::AdvisorDialog::kName));
     dialog->setWindowTitle("Reibfehler und deren Beseitigung");
     auto* outer = new QHBoxLayout(dialog);
     auto* left = new QVBoxLayout;
-    left->addWidget(MakeLabel("Reibfehler:", dialog, "Label1"));
-    auto* faults = MakeList("ComboBox1", dialog, 520);
+    left->addWidget(MakeLabel(model.Label1, dialog, "Reibfehler:"));
+    auto* faults = MakeList(model.ComboBox1, dialog, 520);
     left->addWidget(faults);
-    left->addWidget(MakeLabel("Fehlerquellen und Lösungsmöglichkeit:", dialog, "Label2"));
-    auto* memo = MakeMemo("Memo1", dialog);
+    left->addWidget(MakeLabel(model.Label2, dialog, "Fehlerquellen und Lösungsmöglichkeit:"));
+    auto* memo = MakeMemo(model.Memo1, dialog);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -36,13 +36,10 @@ QDialog* MakeAdvisorWindow(QWidget* parent) {
     outer->addLayout(left, 1);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = new QPushButton("Beenden", dialog);
-    ok->setObjectName("OKBtn");
-    auto* cancel = new QPushButton("Abbrechen", dialog);
-    cancel->setObjectName("CancelBtn");
+    auto* ok = MakePushButton(model.OKBtn, "Beenden", dialog);
+    auto* cancel = MakePushButton(model.CancelBtn, "Abbrechen", dialog);
     cancel->hide();
-    auto* help = new QPushButton("Hilfe", dialog);
-    help->setObjectName("HelpBtn");
+    auto* help = MakePushButton(model.HelpBtn, "Hilfe", dialog);
     help->hide();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <string>
 
 namespace zerbo::ui {
@@ -85,6 +86,18 @@ Binder::Binder(ControlSet& model, QWidget* root, std::function<void()> afterEven
         }
         bindings_.push_back({c, w});
         connect(*c, w);
+    }
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const bool controlLike = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                                 qobject_cast<QListWidget*>(w) || qobject_cast<QScrollBar*>(w) ||
+                                 qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QLabel*>(w);
+        // Qt names the parts it builds inside a control "qt_...".
+        if (!controlLike || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        const bool bound = std::any_of(bindings_.begin(), bindings_.end(),
+                                       [w](const Binding& b) { return b.widget == w; });
+        if (!bound) strays_.push_back(w->objectName().toStdString());
     }
 }
 

@@ -31,6 +31,10 @@ class Binder {
     ControlSet& model() const { return model_; }
     // Component names of controls that have no widget under the root.
     const std::vector<std::string>& unbound() const { return unbound_; }
+    // Names of widgets under the root that look like controls (fields,
+    // lists, bars, buttons, memos, labels) and carry a name no control of
+    // the model has, or the name of a control another widget took already.
+    const std::vector<std::string>& strays() const { return strays_; }
 
   private:
     struct Binding {
@@ -44,6 +48,7 @@ class Binder {
     std::function<void()> afterEvent_;
     std::vector<Binding> bindings_;
     std::vector<std::string> unbound_;
+    std::vector<std::string> strays_;
 };
 
 } // namespace zerbo::ui

@@ -3,6 +3,8 @@
 
 #include "ui/page_widgets.h"
 
+#include "calculator/calculator_page.h"
+
 #include "ui/field_width.h"
 #include "ui/form.h"
 
@@ -18,7 +20,7 @@ namespace {
 
 struct Row {
     const char* caption;
-    const char* name;
+    const Field& field;
     const char* unit;
     bool result;
 };
@@ -31,7 +33,7 @@ QGroupBox* MakeCalculatorGroup(const QString& title, const Row (&rows)[3], QWidg
         auto* caption = MakeLabel(QString::fromUtf8(row.caption), group);
         caption->setMinimumWidth(120);
         grid->addWidget(caption, r, 0);
-        auto* field = MakeField(row.name, group);
+        auto* field = MakeField(row.field, group);
         field->setReadOnly(false);
         FitWidestNumber(field);
         Colour(field, row.result ? kYellow : kLime);
@@ -45,19 +47,19 @@ QGroupBox* MakeCalculatorGroup(const QString& title, const Row (&rows)[3], QWidg
 
 } // namespace
 
-QWidget* MakeCalculatorPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    auto* box = new QVBoxLayout(page);
-    static const Row speed[3] = {{"Durchmesser:", "Edit68", "mm", false},
-                                 {"Schnittgeschw.:", "Edit69", "m/Min.", false},
-                                 {"Drehzahl:", "Edit70", "U/Min.", true}};
-    static const Row feed[3] = {{"Schneidenzahl:", "Edit71", "", false},
-                                {"Spandicke:", "Edit72", "mm", false},
-                                {"Vorschub:", "Edit73", "mm/Min.", true}};
-    box->addWidget(MakeCalculatorGroup("Drehzahlberechnung", speed, page));
-    box->addWidget(MakeCalculatorGroup("Vorschubberechnung", feed, page));
+QWidget* MakeCalculatorPage(const CalculatorPage& page, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    auto* box = new QVBoxLayout(widget);
+    const Row speed[3] = {{"Durchmesser:", page.diameter, "mm", false},
+                                 {"Schnittgeschw.:", page.cuttingSpeed, "m/Min.", false},
+                                 {"Drehzahl:", page.spindleSpeed, "U/Min.", true}};
+    const Row feed[3] = {{"Schneidenzahl:", page.edges, "", false},
+                                {"Spandicke:", page.chipThickness, "mm", false},
+                                {"Vorschub:", page.feedRate, "mm/Min.", true}};
+    box->addWidget(MakeCalculatorGroup("Drehzahlberechnung", speed, widget));
+    box->addWidget(MakeCalculatorGroup("Vorschubberechnung", feed, widget));
     box->addStretch(1);
-    return page;
+    return widget;
 }
 
 } // namespace zerbo::ui

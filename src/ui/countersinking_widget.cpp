@@ -3,6 +3,8 @@
 
 #include "ui/page_widgets.h"
 
+#include "countersinking/countersinking_page.h"
+
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -20,21 +22,21 @@ namespace zerbo::ui {
 
 namespace {
 
-QWidget* Tool(QWidget* page) {
-    auto* box = new QGroupBox(page);
+QWidget* Tool(const CountersinkingPage& page, QWidget* parent) {
+    auto* box = new QGroupBox(parent);
     auto* v = new QVBoxLayout(box);
 
     auto* grid = new QGridLayout;
     grid->addWidget(MakeLabel("Werkzeugtyp:", box), 0, 0, 1, 2);
-    grid->addWidget(MakeList("ComboBox11", box, 300), 1, 0, 1, 2);
+    grid->addWidget(MakeList(page.toolType, box, 300), 1, 0, 1, 2);
     grid->addWidget(MakeLabel("Beschichtung:", box), 2, 0, 1, 2);
-    grid->addWidget(MakeList("ComboBox12", box, 300), 3, 0, 1, 2);
+    grid->addWidget(MakeList(page.coating, box, 300), 3, 0, 1, 2);
     grid->addWidget(MakeLabel("Senkerdurchm/Größe:", box), 4, 0);
     grid->addWidget(MakeLabel("Schneidenz.:", box), 4, 1);
-    grid->addWidget(MakeList("ComboBox13", box, 170), 5, 0);
-    grid->addWidget(MakeList("ComboBox14", box, 60), 5, 1);
+    grid->addWidget(MakeList(page.size, box, 170), 5, 0);
+    grid->addWidget(MakeList(page.edges, box, 60), 5, 1);
     grid->addWidget(MakeLabel("Werkstoff:", box), 6, 0, 1, 2);
-    grid->addWidget(MakeList("ComboBox15", box, 300), 7, 0, 1, 2);
+    grid->addWidget(MakeList(page.material, box, 300), 7, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     v->addLayout(grid);
 
@@ -44,19 +46,21 @@ QWidget* Tool(QWidget* page) {
     auto* hv = new QVBoxLayout(hole);
     auto* bar = new QHBoxLayout;
     bar->addWidget(MakeRangeBar(
-        {"ScrollBar12", "Edit50", nullptr, nullptr, "Label143", nullptr, "Label144"}, hole, 60));
+        {page.preDrillBar, page.preDrill, nullptr, nullptr, &page.preDrillLow, nullptr,
+         &page.preDrillHigh},
+        hole, 60));
     bar->addWidget(MakeLabel("mm", hole), 0, Qt::AlignTop);
     bar->addStretch(1);
     hv->addLayout(bar);
     auto* pilot = new QHBoxLayout;
-    pilot->addWidget(MakeLabel("", hole, "Label145"));
-    pilot->addWidget(MakeList("ComboBox31", hole, 80));
+    pilot->addWidget(MakeLabel(page.pilotCaption, hole));
+    pilot->addWidget(MakeList(page.pilot, hole, 80));
     pilot->addStretch(1);
     hv->addLayout(pilot);
     v->addWidget(hole);
 
     auto* coolant = MakeGroup("Kühl- und Schmiermittel:", box);
-    auto* memo = MakeMemo("Memo3", coolant);
+    auto* memo = MakeMemo(page.coolant, coolant);
     memo->setFixedHeight(52);
     (new QVBoxLayout(coolant))->addWidget(memo);
     v->addWidget(coolant);
@@ -66,68 +70,68 @@ QWidget* Tool(QWidget* page) {
 
 // The speed bar with its field and unit, the bounds under "min." and
 // "max.", and the raise for coated countersinks at the right.
-QGroupBox* Speed(QWidget* parent) {
+QGroupBox* Speed(const CountersinkingPage& page, QWidget* parent) {
     auto* box = MakeGroup("Schnittgeschw. Vc:", parent);
     auto* g = new QGridLayout(box);
     g->setVerticalSpacing(0);
-    auto* bar = MakeBar("ScrollBar7", box);
+    auto* bar = MakeBar(page.speedBar, box);
     bar->setMinimumWidth(130);
     g->addWidget(bar, 0, 0, 1, 2);
-    g->addWidget(MakeField("Edit24", box, 70), 0, 2);
+    g->addWidget(MakeField(page.cuttingSpeed, box, 70), 0, 2);
     g->addWidget(MakeLabel("m/Min.", box), 0, 3);
-    g->addWidget(MakePercentStepper("SpeedButton59", "Edit67", "SpeedButton60", box), 0, 4);
+    g->addWidget(MakePercentStepper(page.speedDown, page.speedIncrease, page.speedUp, box), 0, 4);
     g->addWidget(MakeLabel("min.", box), 1, 0);
     g->addWidget(MakeLabel("max.", box), 1, 1, Qt::AlignRight);
-    g->addWidget(MakeLabel("", box, "Label73"), 2, 0);
-    g->addWidget(MakeLabel("", box, "Label74"), 2, 1, Qt::AlignRight);
+    g->addWidget(MakeLabel(page.speedMin, box), 2, 0);
+    g->addWidget(MakeLabel(page.speedMax, box), 2, 1, Qt::AlignRight);
     g->setColumnStretch(5, 1);
     return box;
 }
 
-QGroupBox* Feed(QWidget* parent) {
+QGroupBox* Feed(const CountersinkingPage& page, QWidget* parent) {
     auto* box = MakeGroup("Vorsch. pro Umdr. f:", parent);
     auto* h = new QHBoxLayout(box);
-    h->addWidget(MakeField("Edit23", box, 70));
+    h->addWidget(MakeField(page.feed, box, 70));
     h->addWidget(MakeLabel("mm/U", box));
     h->addSpacing(12);
-    h->addWidget(MakePercentStepper("SpeedButton57", "Edit66", "SpeedButton58", box));
+    h->addWidget(MakePercentStepper(page.feedDown, page.feedIncrease, page.feedUp, box));
     h->addStretch(1);
     return box;
 }
 
-QGroupBox* Results(QWidget* parent) {
+QGroupBox* Results(const CountersinkingPage& page, QWidget* parent) {
     return MakeResultBox("",
-                         {{"n in U/Min.", "Edit25"},
-                          {"Vf in mm/min.", "Edit26"},
-                          {"kc in N/mm²", "Edit27"},
-                          {"Q in cm³/Min.", "Edit28"},
-                          {"Pe in kW", "Edit29"}},
+                         {{"n in U/Min.", page.spindleSpeed},
+                          {"Vf in mm/min.", page.feedRate},
+                          {"kc in N/mm²", page.kc},
+                          {"Q in cm³/Min.", page.removalRate},
+                          {"Pe in kW", page.power}},
                          parent);
 }
 
-QWidget* Values(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Values(const CountersinkingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(Speed(col));
-    v->addWidget(Feed(col));
-    v->addWidget(Results(col));
+    v->addWidget(Speed(page, col));
+    v->addWidget(Feed(page, col));
+    v->addWidget(Results(page, col));
     v->addStretch(1);
     return col;
 }
 
 } // namespace
 
-QWidget* MakeCountersinkingPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    auto* h = new QHBoxLayout(page);
-    h->addWidget(Tool(page));
+QWidget* MakeCountersinkingPage(const CountersinkingPage& page, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    auto* h = new QHBoxLayout(widget);
+    h->addWidget(Tool(page, widget));
     // The sketch keeps its width whether or not the raises are shown.
-    QWidget* sketch = MakeSketch("countersinking", page);
+    QWidget* sketch = MakeSketch("countersinking", widget);
     sketch->setFixedWidth(240);
     h->addWidget(sketch);
-    h->addWidget(Values(page), 1);
-    return page;
+    h->addWidget(Values(page, widget), 1);
+    return widget;
 }
 
 } // namespace zerbo::ui

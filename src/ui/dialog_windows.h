@@ -5,11 +5,14 @@
 // The dialogs the main window creates hidden at start-up, each named by its
 // component name; a Binder connects them to their models.
 
+#include "advisor/advisor_dialog.h"
+#include "materials/material_dialog.h"
+
 #include <QDialog>
 
 namespace zerbo::ui {
 
-QDialog* MakeMaterialWindow(QWidget* parent);
-QDialog* MakeAdvisorWindow(QWidget* parent);
+QDialog* MakeMaterialWindow(const PreciseMaterialDialog& model, QWidget* parent);
+QDialog* MakeAdvisorWindow(const advisor::AdvisorDialog& model, QWidget* parent);
 
 } // namespace zerbo::ui

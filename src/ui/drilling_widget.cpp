@@ -3,6 +3,8 @@
 
 #include "ui/page_widgets.h"
 
+#include "drilling/drilling_page.h"
+
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -19,78 +21,80 @@ namespace zerbo::ui {
 
 namespace {
 
-QWidget* Tool(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Tool(const DrillingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
 
     auto* material = MakeGroup("Schneidstoffgruppe:", col);
-    static const char* const materialNames[] = {"SpeedButton17", "SpeedButton18"};
     static const QString materialCaptions[] = {"HSS", "VHM/WP"};
     (new QHBoxLayout(material))
-        ->addWidget(MakeButtonRow(materialNames, materialCaptions, 2, material, 64));
+        ->addWidget(MakeButtonRow({&page.hssBtn, &page.carbideBtn}, materialCaptions, material, 64));
     v->addWidget(material);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel("", col, "Label100"), 0, 0);
-    grid->addWidget(MakeList("ComboBox21", col, 260), 1, 0);
-    grid->addWidget(MakeLabel("", col, "Label101"), 2, 0);
-    grid->addWidget(MakeList("ComboBox22", col, 260), 3, 0);
-    grid->addWidget(MakeLabel("", col, "Label111"), 4, 0, 1, 2);
-    grid->addWidget(MakeList("ComboBox25", col, 340), 5, 0, 1, 2);
-    grid->addWidget(MakeLabel("", col, "Label102"), 0, 1);
-    grid->addWidget(MakeList("ComboBox23", col, 70), 1, 1);
+    grid->addWidget(MakeLabel(page.toolCaption, col), 0, 0);
+    grid->addWidget(MakeList(page.toolList, col, 260), 1, 0);
+    grid->addWidget(MakeLabel(page.coatingCaption, col), 2, 0);
+    grid->addWidget(MakeList(page.coatingList, col, 260), 3, 0);
+    grid->addWidget(MakeLabel(page.materialCaption, col), 4, 0, 1, 2);
+    grid->addWidget(MakeList(page.materialList, col, 340), 5, 0, 1, 2);
+    grid->addWidget(MakeLabel(page.diameterCaption, col), 0, 1);
+    grid->addWidget(MakeList(page.diameterList, col, 70), 1, 1);
     v->addLayout(grid);
 
     auto* info = MakeGroup("Werkzeugkenndaten:", col);
     auto* ig = new QGridLayout(info);
-    const std::pair<const char*, const char*> fields[] = {
-        {"Label103", "Edit55"}, {"Label146", "Edit54"}, {"Label151", "Edit56"}};
+    const std::pair<const Label*, const Field*> fields[] = {{&page.edgesCaption, &page.edges},
+                                                            {&page.info1Caption, &page.info1},
+                                                            {&page.info2Caption, &page.info2}};
     int c = 0;
     for (const auto& [label, field] : fields) {
-        ig->addWidget(MakeLabel("", info, label), 0, c);
-        ig->addWidget(MakeField(field, info, 70), 1, c);
+        ig->addWidget(MakeLabel(*label, info), 0, c);
+        ig->addWidget(MakeField(*field, info, 70), 1, c);
         ++c;
     }
     ig->setColumnStretch(3, 1);
     v->addWidget(info);
 
-    v->addWidget(MakeLabel("", col, "Label112"));
-    auto* memo = MakeMemo("Memo5", col);
+    v->addWidget(MakeLabel(page.coolantCaption, col));
+    auto* memo = MakeMemo(page.coolant, col);
     memo->setMinimumHeight(90);
     v->addWidget(memo, 1);
     return col;
 }
 
-QWidget* Cutting(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
 
     auto* speed = MakeGroup("Schnittgeschw. VC:", col);
     auto* sv = new QVBoxLayout(speed);
     sv->addWidget(MakeRangeBar(
-        {"ScrollBar9", "Edit38", "Label167", "Label107", "Label109", "Label108", "Label110"},
+        {page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption, &page.speedMin,
+         &page.speedMaxCaption, &page.speedMax},
         speed));
-    sv->addWidget(MakePercentStepper("SpeedButton55", "Edit65", "SpeedButton56", speed), 0,
+    sv->addWidget(MakePercentStepper(page.speedPercentDown, page.speedPercent, page.speedPercentUp, speed), 0,
                   Qt::AlignLeft);
     v->addWidget(speed);
 
     auto* feed = MakeGroup("Vorschub pro Umdr. f:", col);
     auto* fv = new QVBoxLayout(feed);
     fv->addWidget(MakeRangeBar(
-        {"ScrollBar14", "Edit37", "Label168", "Label153", "Label155", "Label154", "Label156"},
+        {page.feedBar, page.feed, &page.feedUnit, &page.feedMinCaption, &page.feedMin,
+         &page.feedMaxCaption, &page.feedMax},
         feed));
-    fv->addWidget(MakePercentStepper("SpeedButton53", "Edit64", "SpeedButton54", feed), 0,
+    fv->addWidget(MakePercentStepper(page.feedPercentDown, page.feedPercent, page.feedPercentUp, feed), 0,
                   Qt::AlignLeft);
     v->addWidget(feed);
 
     v->addWidget(MakeResultBox("Ergebnis:",
-                               {{"n in U/Min.:", "Edit39"},
-                                {"Vf in mm/Min.:", "Edit40"},
-                                {"kc in N/mm²", "Edit41"},
-                                {"Q in cm³/Min.", "Edit43"},
-                                {"Pe in kW", "Edit42"}},
+                               {{"n in U/Min.:", page.spindleSpeed},
+                                {"Vf in mm/Min.:", page.feedRate},
+                                {"kc in N/mm²", page.kc},
+                                {"Q in cm³/Min.", page.removalRate},
+                                {"Pe in kW", page.power}},
                                col));
     v->addStretch(1);
     return col;
@@ -98,13 +102,13 @@ QWidget* Cutting(QWidget* page) {
 
 } // namespace
 
-QWidget* MakeDrillingPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    auto* h = new QHBoxLayout(page);
-    h->addWidget(Tool(page));
-    h->addWidget(Cutting(page));
-    h->addWidget(MakeSketch("drilling", page), 1);
-    return page;
+QWidget* MakeDrillingPage(const DrillingPage& page, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    auto* h = new QHBoxLayout(widget);
+    h->addWidget(Tool(page, widget));
+    h->addWidget(Cutting(page, widget));
+    h->addWidget(MakeSketch("drilling", widget), 1);
+    return widget;
 }
 
 } // namespace zerbo::ui

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFocusRect>
@@ -28,9 +29,17 @@
 
 namespace zerbo::ui {
 
-QLineEdit* MakeField(const char* name, QWidget* parent, int width) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
+namespace {
+
+template <class W> W* Named(W* widget, const Control& control) {
+    widget->setObjectName(QString::fromStdString(control.name()));
+    return widget;
+}
+
+} // namespace
+
+QLineEdit* MakeField(const Field& field, QWidget* parent, int width) {
+    auto* e = Named(new QLineEdit(parent), field);
     e->setReadOnly(true);
     if (width > 0) e->setFixedWidth(FontScaledWidth(e, width));
     return e;
@@ -69,17 +78,14 @@ class PickList : public QComboBox {
 
 } // namespace
 
-QComboBox* MakeList(const char* name, QWidget* parent, int width) {
-    auto* b = new PickList(parent);
-    b->setObjectName(name);
+QComboBox* MakeList(const List& list, QWidget* parent, int width) {
+    auto* b = Named(new PickList(parent), list);
     if (width > 0) b->setMinimumWidth(width);
     return b;
 }
 
-QListWidget* MakeListBox(const char* name, QWidget* parent) {
-    auto* l = new QListWidget(parent);
-    l->setObjectName(name);
-    return l;
+QListWidget* MakeListBox(const List& list, QWidget* parent) {
+    return Named(new QListWidget(parent), list);
 }
 
 namespace {
@@ -122,51 +128,45 @@ class ValueBar : public QScrollBar {
 
 } // namespace
 
-QScrollBar* MakeBar(const char* name, QWidget* parent, bool vertical) {
-    auto* s = new ValueBar(vertical ? Qt::Vertical : Qt::Horizontal, parent);
-    s->setObjectName(name);
-    return s;
+QScrollBar* MakeBar(const Bar& bar, QWidget* parent) {
+    return Named(new ValueBar(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent), bar);
 }
 
-QToolButton* MakeSpeedButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
+QToolButton* MakeSpeedButton(const Button& button, const QString& caption, QWidget* parent) {
+    auto* b = Named(new QToolButton(parent), button);
     b->setText(caption);
     b->setCheckable(true);
     b->setAutoRaise(false);
     return b;
 }
 
-QCheckBox* MakeCheck(const char* name, const QString& caption, QWidget* parent) {
-    auto* c = new QCheckBox(caption, parent);
-    c->setObjectName(name);
-    return c;
+QPushButton* MakePushButton(const Button& button, const QString& caption, QWidget* parent) {
+    return Named(new QPushButton(caption, parent), button);
 }
 
-QPlainTextEdit* MakeMemo(const char* name, QWidget* parent) {
-    auto* m = new QPlainTextEdit(parent);
-    m->setObjectName(name);
+QCheckBox* MakeCheck(const Check& check, const QString& caption, QWidget* parent) {
+    return Named(new QCheckBox(caption, parent), check);
+}
+
+QPlainTextEdit* MakeMemo(const Memo& memo, QWidget* parent) {
+    auto* m = Named(new QPlainTextEdit(parent), memo);
     m->setReadOnly(true);
     return m;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
-    auto* l = new QLabel(text, parent);
-    if (name != nullptr) l->setObjectName(name);
-    return l;
+QLabel* MakeLabel(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+QLabel* MakeLabel(const Label& label, QWidget* parent, const QString& text) {
+    return Named(new QLabel(text, parent), label);
 }
 
-QGroupBox* MakeGroup(const QString& title, QWidget* parent, const char* name) {
-    auto* g = new QGroupBox(title, parent);
-    if (name != nullptr) g->setObjectName(name);
-    return g;
-}
+QGroupBox* MakeGroup(const QString& title, QWidget* parent) { return new QGroupBox(title, parent); }
 
 } // namespace zerbo::ui
 
 namespace zerbo::ui {
 
-QWidget* MakeRangeBar(const RangeBarNames& n, QWidget* parent, int fieldWidth) {
+QWidget* MakeRangeBar(const RangeBarParts& n, QWidget* parent, int fieldWidth) {
     auto* block = new QWidget(parent);
     auto* grid = new QGridLayout(block);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -175,31 +175,31 @@ QWidget* MakeRangeBar(const RangeBarNames& n, QWidget* parent, int fieldWidth) {
     bar->setMinimumWidth(150);
     grid->addWidget(bar, 0, 0, 1, 4);
     grid->addWidget(MakeField(n.field, block, fieldWidth), 0, 4);
-    if (n.unit != nullptr) grid->addWidget(MakeLabel("", block, n.unit), 0, 5);
+    if (n.unit != nullptr) grid->addWidget(MakeLabel(*n.unit, block), 0, 5);
     auto* low = new QHBoxLayout;
     low->setSpacing(4);
-    if (n.minCaption != nullptr) low->addWidget(MakeLabel("", block, n.minCaption));
-    if (n.minValue != nullptr) low->addWidget(MakeLabel("", block, n.minValue));
+    if (n.minCaption != nullptr) low->addWidget(MakeLabel(*n.minCaption, block));
+    if (n.minValue != nullptr) low->addWidget(MakeLabel(*n.minValue, block));
     low->addStretch(1);
     auto* high = new QHBoxLayout;
     high->setSpacing(4);
     high->addStretch(1);
-    if (n.maxCaption != nullptr) high->addWidget(MakeLabel("", block, n.maxCaption));
-    if (n.maxValue != nullptr) high->addWidget(MakeLabel("", block, n.maxValue));
+    if (n.maxCaption != nullptr) high->addWidget(MakeLabel(*n.maxCaption, block));
+    if (n.maxValue != nullptr) high->addWidget(MakeLabel(*n.maxValue, block));
     grid->addLayout(low, 1, 0, 1, 2);
     grid->addLayout(high, 1, 2, 1, 2);
     grid->setColumnStretch(6, 1);
     return block;
 }
 
-QWidget* MakeButtonRow(const char* const* names, const QString* captions, int count,
+QWidget* MakeButtonRow(const std::vector<const Button*>& buttons, const QString* captions,
                        QWidget* parent, int buttonWidth) {
     auto* row = new QWidget(parent);
     auto* box = new QHBoxLayout(row);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(2);
-    for (int i = 0; i < count; ++i) {
-        auto* b = MakeSpeedButton(names[i], captions[i], row);
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        auto* b = MakeSpeedButton(*buttons[i], captions[i], row);
         if (buttonWidth > 0) b->setFixedWidth(FontScaledWidth(b, buttonWidth));
         box->addWidget(b);
     }
@@ -207,14 +207,17 @@ QWidget* MakeButtonRow(const char* const* names, const QString* captions, int co
     return row;
 }
 
-QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
+QGroupBox* MakeMaterialGroupBox(const std::array<Button, 11>& buttons, const Memo& memo,
                                 QWidget* parent) {
     auto* groups = MakeGroup("Werkstoffgruppe:", parent);
     auto* v = new QVBoxLayout(groups);
     QString numbers[11];
-    for (int i = 0; i < 11; ++i)
+    std::vector<const Button*> row;
+    for (int i = 0; i < 11; ++i) {
         numbers[i] = QString::number(i + 1);
-    v->addWidget(MakeButtonRow(buttons, numbers, 11, groups, 26));
+        row.push_back(&buttons[static_cast<size_t>(i)]);
+    }
+    v->addWidget(MakeButtonRow(row, numbers, groups, 26));
     auto* text = MakeMemo(memo, groups);
     text->setMinimumHeight(130);
     v->addWidget(text);
@@ -237,13 +240,13 @@ QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> 
     return box;
 }
 
-QToolButton* MakeGlyphButton(const char* name, const QString& glyph, QWidget* parent) {
-    auto* b = MakeSpeedButton(name, glyph, parent);
+QToolButton* MakeGlyphButton(const Button& button, const QString& glyph, QWidget* parent) {
+    auto* b = MakeSpeedButton(button, glyph, parent);
     b->setCheckable(false);
     return b;
 }
 
-QWidget* MakePercentStepper(const char* minus, const char* field, const char* plus,
+QWidget* MakePercentStepper(const Button& minus, const Field& field, const Button& plus,
                             QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* box = new QHBoxLayout(row);

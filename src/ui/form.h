@@ -2,13 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Small builders for the widgets of a page: each widget gets its component
-// name as objectName, so a Binder finds it.
+// Small builders for the widgets of a page. Each takes the model's control
+// and gives the widget the control's component name as objectName, so a
+// Binder finds it; no builder writes a component name of its own.
 
 #include <QColor>
 #include <QString>
 
+#include "shell/controls.h"
+
+#include <array>
 #include <initializer_list>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -17,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QScrollBar;
 class QToolButton;
 class QCheckBox;
@@ -32,18 +38,21 @@ inline constexpr const char* kHideWhenEmpty = "zerboHideWhenEmpty";
 inline const QColor kLime(0, 255, 0);
 inline const QColor kYellow(255, 255, 0);
 
-QLineEdit* MakeField(const char* name, QWidget* parent, int width = 80);
+QLineEdit* MakeField(const Field& field, QWidget* parent, int width = 80);
 void Colour(QLineEdit* field, const QColor& colour);
-QComboBox* MakeList(const char* name, QWidget* parent, int width = 0);
-QListWidget* MakeListBox(const char* name, QWidget* parent);
-QScrollBar* MakeBar(const char* name, QWidget* parent, bool vertical = false);
+QComboBox* MakeList(const List& list, QWidget* parent, int width = 0);
+QListWidget* MakeListBox(const List& list, QWidget* parent);
+QScrollBar* MakeBar(const Bar& bar, QWidget* parent);
 // A speed button: checkable, with a caption.
-QToolButton* MakeSpeedButton(const char* name, const QString& caption, QWidget* parent);
-QCheckBox* MakeCheck(const char* name, const QString& caption, QWidget* parent);
-QPlainTextEdit* MakeMemo(const char* name, QWidget* parent);
-// A static caption; `name` only where the program changes or hides it.
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name = nullptr);
-QGroupBox* MakeGroup(const QString& title, QWidget* parent, const char* name = nullptr);
+QToolButton* MakeSpeedButton(const Button& button, const QString& caption, QWidget* parent);
+QPushButton* MakePushButton(const Button& button, const QString& caption, QWidget* parent);
+QCheckBox* MakeCheck(const Check& check, const QString& caption, QWidget* parent);
+QPlainTextEdit* MakeMemo(const Memo& memo, QWidget* parent);
+// A static caption.
+QLabel* MakeLabel(const QString& text, QWidget* parent);
+// A caption the program changes or hides; the binder writes its text.
+QLabel* MakeLabel(const Label& label, QWidget* parent, const QString& text = {});
+QGroupBox* MakeGroup(const QString& title, QWidget* parent);
 
 } // namespace zerbo::ui
 
@@ -51,31 +60,31 @@ namespace zerbo::ui {
 
 // A horizontal range bar as the pages show it: the bar with its field and
 // unit on one row, the range labels (caption and value at each end) under
-// it. Names may be null where a page has no such label.
-struct RangeBarNames {
-    const char* bar;
-    const char* field;
-    const char* unit = nullptr;
-    const char* minCaption = nullptr;
-    const char* minValue = nullptr;
-    const char* maxCaption = nullptr;
-    const char* maxValue = nullptr;
+// it. Labels may be null where a page has no such label.
+struct RangeBarParts {
+    const Bar& bar;
+    const Field& field;
+    const Label* unit = nullptr;
+    const Label* minCaption = nullptr;
+    const Label* minValue = nullptr;
+    const Label* maxCaption = nullptr;
+    const Label* maxValue = nullptr;
 };
-QWidget* MakeRangeBar(const RangeBarNames& names, QWidget* parent, int fieldWidth = 70);
+QWidget* MakeRangeBar(const RangeBarParts& parts, QWidget* parent, int fieldWidth = 70);
 
 // A row of speed buttons (a radio group), one per name, with captions.
-QWidget* MakeButtonRow(const char* const* names, const QString* captions, int count,
+QWidget* MakeButtonRow(const std::vector<const Button*>& buttons, const QString* captions,
                        QWidget* parent, int buttonWidth = 0);
 
 // The "Werkstoffgruppe:" box: eleven numbered group buttons over the memo
 // that describes the group.
-QGroupBox* MakeMaterialGroupBox(const char* const (&buttons)[11], const char* memo,
+QGroupBox* MakeMaterialGroupBox(const std::array<Button, 11>& buttons, const Memo& memo,
                                 QWidget* parent);
 
 // The caption and result field of one row of a result box.
 struct ResultRow {
     const char* caption;
-    const char* field;
+    const Field& field;
 };
 // A group of result rows: the caption in column 0, the read-only field in
 // column 1 wide enough for any number text, one row each; a spare column
@@ -85,11 +94,11 @@ QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> 
 
 // A glyph button that does not stay down: the "Steigerung" arrows and the
 // percent buttons.
-QToolButton* MakeGlyphButton(const char* name, const QString& glyph, QWidget* parent);
+QToolButton* MakeGlyphButton(const Button& button, const QString& glyph, QWidget* parent);
 
 // A percent stepper as drilling, reaming and countersinking show it: the
 // minus button, the percent field and the plus button in one row.
-QWidget* MakePercentStepper(const char* minus, const char* field, const char* plus,
+QWidget* MakePercentStepper(const Button& minus, const Field& field, const Button& plus,
                             QWidget* parent);
 
 } // namespace zerbo::ui

@@ -40,29 +40,23 @@ char SystemDecimalSeparator() {
 
 namespace {
 
-constexpr const char* kPrintHint = "Einrichteblatt drucken oder als PDF speichern";
-
-QWidget* MakeButtonPanel(QWidget* parent) {
+QWidget* MakeButtonPanel(const MainWindowModel& model, QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("ButtonPanel");
     auto* box = new QVBoxLayout(panel);
-    auto* ok = new QPushButton("Beenden", panel);
-    ok->setObjectName("OKBtn");
+    auto* ok = MakePushButton(model.okButton, "Beenden", panel);
     ok->setIcon(CloseIcon(panel->style()));
-    auto* help = new QPushButton("Hilfe", panel);
-    help->setObjectName("HelpBtn");
+    auto* help = MakePushButton(model.helpButton, "Hilfe", panel);
     help->hide();
-    auto* print = new QPushButton("Drucken", panel);
-    print->setObjectName("PrintBtn");
+    auto* print = MakePushButton(model.printButton, "Drucken", panel);
     print->setIcon(Glyph("printer"));
-    print->setAccessibleDescription(kPrintHint);
     auto* advisor = new QToolButton(panel);
-    advisor->setObjectName("SpeedButton37");
+    advisor->setObjectName(QString::fromStdString(model.advisorButton.name()));
     advisor->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxWarning));
     advisor->setIconSize(QSize(32, 32));
     advisor->setMinimumSize(48, 48);
     auto* hints = new QToolButton(panel);
-    hints->setObjectName("SpeedButton51");
+    hints->setObjectName(QString::fromStdString(model.hintButton.name()));
     hints->setCheckable(true);
     hints->setIcon(panel->style()->standardIcon(QStyle::SP_MessageBoxInformation));
     hints->setIconSize(QSize(32, 32));
@@ -87,7 +81,7 @@ bool TakesTabFocus(const QWidget* w) {
 } // namespace
 
 MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent) {
-    setObjectName("TMultPageDlg2");
+    setObjectName(QString::fromUtf8(MainWindowModel::kFormName));
     InstallAccessibleLists();
     messages_.setParent(this);
     bench_ = std::make_unique<Workbench>(messages_, static_cast<HelpViewer&>(*this),
@@ -129,11 +123,11 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     left->addWidget(pageArea_, 1);
     left->addWidget(tabs_);
     outer->addLayout(left, 1);
-    panel_ = MakeButtonPanel(this);
+    panel_ = MakeButtonPanel(model, this);
     outer->addWidget(panel_);
     panelBinder_ = std::make_unique<Binder>(model, panel_, [this] { syncAll(); });
     orderFocusChain();
-    addSheetActions(panel_->findChild<QAbstractButton*>("PrintBtn"));
+    addSheetActions(panel_->findChild<QAbstractButton*>(QString::fromStdString(model.printButton.name())));
 
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_) return;
@@ -192,7 +186,7 @@ bool MainWindow::scrolling() const {
 bool MainWindow::buildPage(int index) {
     if (pageBinders_[index]) return false;
     QWidget* holder = notebook_->widget(index);
-    holder->layout()->addWidget(MakePageWidget(index, holder));
+    holder->layout()->addWidget(MakePageWidget(bench_->main().page(index), index, holder));
     pageBinders_[index] =
         std::make_unique<Binder>(bench_->main().page(index), holder, [this] { syncAll(); });
     if (panel_ != nullptr) orderFocusChain();
@@ -221,7 +215,7 @@ void MainWindow::stepPage(int step) {
 
 bool MainWindow::makeMaterialWindow() {
     if (material_ != nullptr) return false;
-    material_ = MakeMaterialWindow(this);
+    material_ = MakeMaterialWindow(bench_->materialDialog(), this);
     materialBinder_ =
         std::make_unique<Binder>(bench_->materialDialog(), material_, [this] { syncAll(); });
     connect(material_, &QDialog::rejected, this, [this] {
@@ -234,7 +228,7 @@ bool MainWindow::makeMaterialWindow() {
 
 bool MainWindow::makeAdvisorWindow() {
     if (advisor_ != nullptr) return false;
-    advisor_ = MakeAdvisorWindow(this);
+    advisor_ = MakeAdvisorWindow(bench_->advisor(), this);
     advisorBinder_ = std::make_unique<Binder>(bench_->advisor(), advisor_, [this] { syncAll(); });
     connect(advisor_, &QDialog::rejected, this, [this] {
         bench_->advisor().close();
@@ -322,9 +316,8 @@ void MainWindow::syncAll() {
     if (materialBinder_) materialBinder_->sync(hints);
     if (advisorBinder_) advisorBinder_->sync(hints);
     // The hint switch always shows its own hint.
-    if (auto* h = findChild<QWidget*>("SpeedButton51"))
-        h->setToolTip(QString::fromStdString(model.hintBtn.hint));
-    if (auto* p = findChild<QWidget*>("PrintBtn")) p->setToolTip(hints ? kPrintHint : "");
+    if (auto* h = findChild<QWidget*>(QString::fromStdString(model.hintButton.name())))
+        h->setToolTip(QString::fromStdString(model.hintButton.hint));
     for (QGroupBox* box : notebook_->findChildren<QGroupBox*>()) {
         if (!box->property(kHideWhenEmpty).toBool()) continue;
         bool any = false;
@@ -342,6 +335,23 @@ void MainWindow::syncAll() {
         syncDialog(advisor_, bench_->advisor().visible, bench_->advisor().caption);
     syncing_ = false;
     if (model.closed()) close();
+}
+
+QStringList MainWindow::bindingFaults() const {
+    QStringList faults;
+    auto check = [&faults](const std::unique_ptr<Binder>& binder, const QString& part) {
+        if (!binder) return;
+        for (const std::string& name : binder->unbound())
+            faults << part + ": no widget for " + QString::fromStdString(name);
+        for (const std::string& name : binder->strays())
+            faults << part + ": no control for " + QString::fromStdString(name);
+    };
+    for (int i = 0; i < kPageCount; ++i)
+        check(pageBinders_[static_cast<size_t>(i)], QString("page %1").arg(i));
+    check(panelBinder_, "button panel");
+    check(materialBinder_, "material dialog");
+    check(advisorBinder_, "advisor");
+    return faults;
 }
 
 void MainWindow::syncDialog(QDialog* dialog, bool visible, const std::string& caption) {

@@ -62,6 +62,9 @@ class MainWindow : public QDialog, private HelpViewer {
     // Every page; the dialogs and the help window are not counted.
     bool fullyBuilt() const;
     bool helpBuilt() const { return help_ != nullptr; }
+    // Every control of a built part that found no widget, and every named
+    // widget of a built part that found no control, as "part: name".
+    QStringList bindingFaults() const;
 
     // Sizes and places the window for a screen whose available area is
     // `available`: the designed, fixed size where it fits, otherwise a

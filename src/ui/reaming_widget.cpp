@@ -3,6 +3,8 @@
 
 #include "ui/page_widgets.h"
 
+#include "reaming/reaming_page.h"
+
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -24,36 +26,36 @@ namespace zerbo::ui {
 
 namespace {
 
-QWidget* Inputs(QWidget* page) {
-    auto* box = new QGroupBox(page);
+QWidget* Inputs(const ReamingPage& page, QWidget* parent) {
+    auto* box = new QGroupBox(parent);
     auto* v = new QVBoxLayout(box);
 
     auto* group = MakeGroup("Schneidstoffgruppe:", box);
-    static const char* const groupNames[] = {"SpeedButton12", "SpeedButton13"};
     static const QString groupCaptions[] = {"HSS", "HM"};
-    (new QHBoxLayout(group))->addWidget(MakeButtonRow(groupNames, groupCaptions, 2, group, 48));
+    (new QHBoxLayout(group))
+        ->addWidget(MakeButtonRow({&page.hssBtn, &page.hmBtn}, groupCaptions, group, 48));
     v->addWidget(group);
 
     auto* grid = new QGridLayout;
     grid->addWidget(MakeLabel("Werkzeugtyp:", box), 0, 0, 1, 2);
-    grid->addWidget(MakeList("ComboBox16", box, 280), 1, 0, 1, 2);
+    grid->addWidget(MakeList(page.toolList, box, 280), 1, 0, 1, 2);
     grid->addWidget(MakeLabel("Schneidstoff bzw.Beschichtung:", box), 2, 0);
-    grid->addWidget(MakeList("ComboBox17", box, 200), 3, 0);
+    grid->addWidget(MakeList(page.cuttingMaterialList, box, 200), 3, 0);
     grid->addWidget(MakeLabel("Durchm.:", box), 2, 1);
-    grid->addWidget(MakeList("ComboBox18", box, 70), 3, 1);
+    grid->addWidget(MakeList(page.diameterList, box, 70), 3, 1);
     grid->addWidget(MakeLabel("Werkstoff:", box), 4, 0, 1, 2);
-    grid->addWidget(MakeList("ComboBox20", box, 280), 5, 0, 1, 2);
+    grid->addWidget(MakeList(page.materialList, box, 280), 5, 0, 1, 2);
     v->addLayout(grid);
 
     auto* coolant = MakeGroup("Kühl- und Schmiermittel:", box);
-    (new QVBoxLayout(coolant))->addWidget(MakeMemo("Memo4", coolant));
+    (new QVBoxLayout(coolant))->addWidget(MakeMemo(page.coolant, coolant));
     v->addWidget(coolant, 1);
     return box;
 }
 
 // A group with a bar, its field and unit on one row and the labels of the
 // bar's two ends under it; returns the grid for more rows.
-QGridLayout* BarGroup(QGroupBox* box, const char* bar, const char* field, const char* unit,
+QGridLayout* BarGroup(QGroupBox* box, const Bar& bar, const Field& field, const char* unit,
                       std::initializer_list<QLabel*> low, std::initializer_list<QLabel*> high) {
     auto* g = new QGridLayout(box);
     g->setVerticalSpacing(2);
@@ -83,69 +85,69 @@ QGridLayout* BarGroup(QGroupBox* box, const char* bar, const char* field, const 
 
 // "Schnittgeschw. Vc:": the bar in tenths with its field, the effective
 // range under it and the percentage it is raised by.
-QGroupBox* Speed(QWidget* parent) {
+QGroupBox* Speed(const ReamingPage& page, QWidget* parent) {
     auto* speed = MakeGroup("Schnittgeschw. Vc:", parent);
-    QGridLayout* g = BarGroup(speed, "ScrollBar8", "Edit31", "m/Min.",
-                              {MakeLabel("min", speed), MakeLabel("", speed, "Label90")},
-                              {MakeLabel("max", speed), MakeLabel("", speed, "Label91")});
-    g->addWidget(MakePercentStepper("SpeedButton34", "Edit52", "SpeedButton33", speed), 1, 4, 1, 2,
+    QGridLayout* g = BarGroup(speed, page.speedBar, page.cuttingSpeed, "m/Min.",
+                              {MakeLabel("min", speed), MakeLabel(page.speedMin, speed)},
+                              {MakeLabel("max", speed), MakeLabel(page.speedMax, speed)});
+    g->addWidget(MakePercentStepper(page.speedDownBtn, page.speedPercent, page.speedUpBtn, speed), 1, 4, 1, 2,
                  Qt::AlignLeft);
     return speed;
 }
 
 // "Vorschub f:": the feed with the bar that raises it by 0..100 %.
-QGroupBox* Feed(QWidget* parent) {
+QGroupBox* Feed(const ReamingPage& page, QWidget* parent) {
     auto* feed = MakeGroup("Vorschub f:", parent);
-    BarGroup(feed, "ScrollBar13", "Edit30", "mm/U",
-             {MakeLabel("", feed, "Label95"), MakeLabel("", feed, "Label92")},
-             {MakeLabel("", feed, "Label96"), MakeLabel("", feed, "Label93"),
-              MakeLabel("", feed, "Label94")});
+    BarGroup(feed, page.feedBar, page.feed, "mm/U",
+             {MakeLabel(page.feedMinCaption, feed), MakeLabel(page.feedLow, feed)},
+             {MakeLabel(page.feedMaxCaption, feed), MakeLabel(page.feedHigh, feed),
+              MakeLabel(page.feedPercentUnit, feed)});
     return feed;
 }
 
-QGroupBox* Allowance(QWidget* parent) {
+QGroupBox* Allowance(const ReamingPage& page, QWidget* parent) {
     auto* allowance = MakeGroup("Reibaufmaß:", parent);
     auto* h = new QHBoxLayout(allowance);
-    h->addWidget(MakeField("Edit51", allowance, 100));
+    h->addWidget(MakeField(page.allowance, allowance, 100));
     h->addWidget(MakeLabel("mm", allowance));
     h->addSpacing(24);
-    h->addWidget(MakeLabel("", allowance, "Label97"));
-    h->addWidget(MakePercentStepper("SpeedButton35", "Edit53", "SpeedButton36", allowance));
+    h->addWidget(MakeLabel(page.allowanceIncreaseCaption, allowance));
+    h->addWidget(MakePercentStepper(page.allowanceDownBtn, page.allowancePercent, page.allowanceUpBtn, allowance));
     h->addStretch(1);
     return allowance;
 }
 
-QGroupBox* Results(QWidget* parent) {
+QGroupBox* Results(const ReamingPage& page, QWidget* parent) {
     return MakeResultBox("Ergebnis:",
-                         {{"n in U/Min.:", "Edit32"},
-                          {"Vf in mm/Min.:", "Edit33"},
-                          {"kc in N/mm²", "Edit34"},
-                          {"Q in cm³/Min.:", "Edit35"},
-                          {"Pe in kW:", "Edit36"}},
+                         {{"n in U/Min.:", page.spindleSpeed},
+                          {"Vf in mm/Min.:", page.feedRate},
+                          {"kc in N/mm²", page.kc},
+                          {"Q in cm³/Min.:", page.removalRate},
+                          {"Pe in kW:", page.power}},
                          parent);
 }
 
-QWidget* Values(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Values(const ReamingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(Speed(col));
-    v->addWidget(Feed(col));
-    v->addWidget(Allowance(col));
-    v->addWidget(Results(col));
+    v->addWidget(Speed(page, col));
+    v->addWidget(Feed(page, col));
+    v->addWidget(Allowance(page, col));
+    v->addWidget(Results(page, col));
     v->addStretch(1);
     return col;
 }
 
 } // namespace
 
-QWidget* MakeReamingPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    auto* h = new QHBoxLayout(page);
-    h->addWidget(Inputs(page));
-    h->addWidget(MakeSketch("reaming", page));
-    h->addWidget(Values(page), 1);
-    return page;
+QWidget* MakeReamingPage(const ReamingPage& page, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    auto* h = new QHBoxLayout(widget);
+    h->addWidget(Inputs(page, widget));
+    h->addWidget(MakeSketch("reaming", widget));
+    h->addWidget(Values(page, widget), 1);
+    return widget;
 }
 
 } // namespace zerbo::ui

@@ -3,6 +3,8 @@
 
 #include "ui/page_widgets.h"
 
+#include "sawing/sawing_page.h"
+
 #include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/sketch.h"
@@ -50,42 +52,41 @@ class CaptionsFollow : public QObject {
     std::vector<QWidget*> captions_;
 };
 
-QWidget* Blade(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Blade(const SawingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
 
     auto* material = MakeGroup("Schneidstoffgruppe:", col);
-    static const char* const materialNames[] = {"SpeedButton4", "SpeedButton11"};
     static const QString materialCaptions[] = {"HSS", "HM"};
     (new QHBoxLayout(material))
-        ->addWidget(MakeButtonRow(materialNames, materialCaptions, 2, material, 48));
+        ->addWidget(MakeButtonRow({&page.hssBtn, &page.hmBtn}, materialCaptions, material, 48));
     v->addWidget(material);
 
     auto* blade = MakeGroup("Sägeblatt:", col);
     auto* g = new QGridLayout(blade);
     g->addWidget(MakeLabel("Sägeblattart:", blade), 0, 0, 1, 3);
-    g->addWidget(MakeList("ComboBox2", blade), 1, 0, 1, 3);
+    g->addWidget(MakeList(page.bladeTypeList, blade), 1, 0, 1, 3);
     g->addWidget(MakeLabel("Durchmesser:", blade), 2, 0);
     g->addWidget(MakeLabel("Zähnezahl:", blade), 2, 1);
     g->addWidget(MakeLabel("Stärke:", blade), 2, 2);
-    g->addWidget(MakeList("ComboBox1", blade, 70), 3, 0);
-    g->addWidget(MakeList("ComboBox9", blade, 70), 3, 1);
-    g->addWidget(MakeList("ComboBox10", blade, 60), 3, 2);
+    g->addWidget(MakeList(page.bladeDiameterList, blade, 70), 3, 0);
+    g->addWidget(MakeList(page.teethList, blade, 70), 3, 1);
+    g->addWidget(MakeList(page.thicknessList, blade, 60), 3, 2);
     v->addWidget(blade);
 
     auto* work = MakeGroup("Werkstück:", col);
     auto* w = new QVBoxLayout(work);
     w->addWidget(MakeLabel("Werkstoff:", work));
-    w->addWidget(MakeList("ComboBox3", work, 230));
+    w->addWidget(MakeList(page.materialList, work, 230));
     // The depth classes stay out of sight; the removal rate takes the first.
     auto* depthCaption = MakeLabel("Schnittiefe:", work);
     w->addWidget(depthCaption);
-    auto* depth = MakeList("ComboBox4", work);
+    auto* depth = MakeList(page.depthList, work);
     w->addWidget(depth);
     new CaptionsFollow(depth, {depthCaption});
     w->addWidget(MakeLabel("Kühl- bzw. Schmiermittel:", work));
-    auto* coolant = MakeMemo("Memo1", work);
+    auto* coolant = MakeMemo(page.coolant, work);
     coolant->setMinimumHeight(70);
     w->addWidget(coolant, 1);
     v->addWidget(work, 1);
@@ -94,13 +95,13 @@ QWidget* Blade(QWidget* page) {
 
 // A slider group: the bar with its field and fixed units on one row, the
 // range under it ("min."/"max." captions over the bound labels where given).
-struct SliderNames {
-    const char* bar;
-    const char* field;
-    const char* low;
-    const char* high;
+struct SliderParts {
+    const Bar& bar;
+    const Field& field;
+    const Label& low;
+    const Label& high;
 };
-QGroupBox* Slider(const QString& title, const SliderNames& n, const QStringList& units,
+QGroupBox* Slider(const QString& title, const SliderParts& n, const QStringList& units,
                   bool captions, QWidget* parent) {
     auto* box = MakeGroup(title, parent);
     auto* g = new QGridLayout(box);
@@ -124,22 +125,22 @@ QGroupBox* Slider(const QString& title, const SliderNames& n, const QStringList&
         g->addWidget(MakeLabel("max.", box), r, 1, Qt::AlignRight);
         ++r;
     }
-    g->addWidget(MakeLabel("", box, n.low), r, 0);
-    g->addWidget(MakeLabel("", box, n.high), r, 1, Qt::AlignRight);
+    g->addWidget(MakeLabel(n.low, box), r, 0);
+    g->addWidget(MakeLabel(n.high, box), r, 1, Qt::AlignRight);
     g->setColumnStretch(0, 1);
     g->setColumnStretch(1, 1);
     return box;
 }
 
-QWidget* Sliders(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Sliders(const SawingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(Slider("Werkstückabmessung D:", {"ScrollBar18", "Edit62", "Label172", "Label173"},
+    v->addWidget(Slider("Werkstückabmessung D:", {page.workpieceBar, page.workpiece, page.workpieceLow, page.workpieceHigh},
                         {"mm"}, false, col));
-    v->addWidget(Slider("Spez. Schnittfl.", {"ScrollBar19", "Edit63", "Label176", "Label177"},
+    v->addWidget(Slider("Spez. Schnittfl.", {page.areaBar, page.area, page.areaLow, page.areaHigh},
                         {"mm²", "(x1000)"}, false, col));
-    v->addWidget(Slider("Schnittgeschw. Vc:", {"ScrollBar5", "Edit16", "Label34", "Label36"},
+    v->addWidget(Slider("Schnittgeschw. Vc:", {page.speedBar, page.cuttingSpeed, page.speedLow, page.speedHigh},
                         {"m/Min."}, true, col));
 
     // Vf with the feed-rate range under it (shown only for blade types that
@@ -148,27 +149,27 @@ QWidget* Sliders(QWidget* page) {
     auto* fg = new QGridLayout(feed);
     fg->setVerticalSpacing(0);
     auto* vf = new QHBoxLayout;
-    vf->addWidget(MakeField("Edit19", feed, 150));
+    vf->addWidget(MakeField(page.feedRate, feed, 150));
     vf->addWidget(MakeLabel("mm/Min.", feed));
     vf->addStretch(1);
     fg->addLayout(vf, 0, 0, 1, 2);
-    auto* bar = MakeBar("ScrollBar6", feed);
+    auto* bar = MakeBar(page.feedRateBar, feed);
     bar->setMinimumWidth(150);
     fg->addWidget(bar, 1, 0, 1, 2);
     auto* minCaption = MakeLabel("min.", feed);
     auto* maxCaption = MakeLabel("max.", feed);
     fg->addWidget(minCaption, 2, 0);
     fg->addWidget(maxCaption, 2, 1, Qt::AlignRight);
-    fg->addWidget(MakeLabel("", feed, "Label51"), 3, 0);
-    fg->addWidget(MakeLabel("", feed, "Label52"), 3, 1, Qt::AlignRight);
+    fg->addWidget(MakeLabel(page.feedRateLow, feed), 3, 0);
+    fg->addWidget(MakeLabel(page.feedRateHigh, feed), 3, 1, Qt::AlignRight);
     new CaptionsFollow(bar, {minCaption, maxCaption});
     v->addWidget(feed);
     v->addStretch(1);
     return col;
 }
 
-QWidget* Results(QWidget* page) {
-    auto* col = new QWidget(page);
+QWidget* Results(const SawingPage& page, QWidget* parent) {
+    auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
     auto* sketch = MakeSketch("sawing", col);
@@ -176,24 +177,24 @@ QWidget* Results(QWidget* page) {
     v->addWidget(sketch, 1);
 
     v->addWidget(MakeResultBox("Ergebnis:",
-                               {{"n in U/Min.", "Edit17"},
-                                {"fz in mm/Zahn", "Edit18"},
-                                {"kc 1,1 in N/mm²", "Edit20"},
-                                {"Q in cm³/Min.", "Edit21"},
-                                {"Pe in kW", "Edit22"}},
+                               {{"n in U/Min.", page.spindleSpeed},
+                                {"fz in mm/Zahn", page.toothFeed},
+                                {"kc 1,1 in N/mm²", page.kc11},
+                                {"Q in cm³/Min.", page.removalRate},
+                                {"Pe in kW", page.power}},
                                col));
     return col;
 }
 
 } // namespace
 
-QWidget* MakeSawingPage(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    auto* h = new QHBoxLayout(page);
-    h->addWidget(Blade(page));
-    h->addWidget(Sliders(page), 1);
-    h->addWidget(Results(page));
-    return page;
+QWidget* MakeSawingPage(const SawingPage& page, QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    auto* h = new QHBoxLayout(widget);
+    h->addWidget(Blade(page, widget));
+    h->addWidget(Sliders(page, widget), 1);
+    h->addWidget(Results(page, widget));
+    return widget;
 }
 
 } // namespace zerbo::ui

@@ -65,7 +65,7 @@ TEST_P(MaterialDialogTest, CreatedHiddenWithAutomaticTransferAndActive) {
     EXPECT_FALSE(dialog->visible());
     EXPECT_TRUE(dialog->checkBox1.checked);
     EXPECT_EQ(dialog->checkBox1.caption, "Automatische Wertübergabe");
-    EXPECT_FALSE(dialog->cancelBtn.visible);
+    EXPECT_FALSE(dialog->cancelButton.visible);
     for (const char* name : {"ListBox1", "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6",
                              "ScrollBar1", "CheckBox1", "OKBtn", "CancelBtn", "HelpBtn", "Label1",
                              "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})
@@ -260,7 +260,7 @@ TEST_P(MaterialDialogTest, CancelledDialogHandsNothingOver) {
     // The cancel button is hidden: the user cannot press it.
     EXPECT_FALSE(dialog->userClick("CancelBtn"));
     EXPECT_TRUE(dialog->visible());
-    dialog->cancelBtn.onClick();
+    dialog->cancelButton.onClick();
     EXPECT_FALSE(dialog->visible());
     EXPECT_TRUE(dialog->cancelled());
     EXPECT_EQ(millingKc.text(), "1240");

@@ -194,7 +194,7 @@ void RandomUser::controlEvent(ControlSet& set) {
     if (targets.empty()) return;
     Control& c = *targets[static_cast<size_t>(pick(static_cast<int>(targets.size())))];
     // "Beenden" ends the session; keep sessions long.
-    if (&c == &bench_->main().okBtn && !chance(0.02)) return;
+    if (&c == &bench_->main().okButton && !chance(0.02)) return;
 
     const std::string where = setName(set) + "." + c.name();
     ++eventsOn_[setName(set)];
@@ -296,13 +296,13 @@ void RandomUser::act() {
     }
     if (roll < 82) {
         note("advice button");
-        expect(main.userClick(main.advisorBtn.name()), Usable(main.advisorBtn), "advice button");
+        expect(main.userClick(main.advisorButton.name()), Usable(main.advisorButton), "advice button");
         return;
     }
     if (roll < 85) {
         note("hint switch");
         const bool before = main.hintsShown();
-        main.userClick(main.hintBtn.name());
+        main.userClick(main.hintButton.name());
         if (main.hintsShown() == before) faults_.push_back("hint switch did not switch");
         return;
     }

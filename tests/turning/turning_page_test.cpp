@@ -552,7 +552,7 @@ TEST(TurningPageInWindow, EnteringThePageBringsTheDialogKc) {
     EXPECT_EQ(page.kc.text(), "1550"); // "S235JR (St37-2)", multiplier 1
     EXPECT_EQ(page.power.text(), "10.3333333333333");
     EXPECT_EQ(shell.state.helpContext, 105);
-    EXPECT_TRUE(main.advisorBtn.enabled);
+    EXPECT_TRUE(main.advisorButton.enabled);
     EXPECT_TRUE(messages.entries.empty());
 }
 

@@ -62,14 +62,17 @@ std::vector<std::string> Snapshot(const ControlSet& set) {
     return lines;
 }
 
-// Where the widget under `root` disagrees with its control; empty if
-// nowhere. Controls without a widget are skipped.
+// Where the widget under `root` disagrees with its control, or is missing;
+// empty if nowhere.
 QStringList Disagreements(const ControlSet& set, QWidget* root) {
     QStringList out;
     for (const Control* c : set.controls()) {
         const QString name = QString::fromStdString(c->name());
-        auto* w = root->findChild<QWidget*>(name);
-        if (w == nullptr) continue;
+        auto* w = root->objectName() == name ? root : root->findChild<QWidget*>(name);
+        if (w == nullptr) {
+            out << name + " missing";
+            continue;
+        }
         bool same = w->isHidden() != c->visible && w->isEnabled() == c->enabled;
         if (auto* e = qobject_cast<QLineEdit*>(w); e && c->kind() == ControlKind::Field)
             same &= e->text().toStdString() == static_cast<const Field*>(c)->text();
@@ -208,6 +211,8 @@ class StartUpTest : public QObject {
             QVERIFY2(Snapshot(*sets[i]) == Snapshot(*expected[i]), qPrintable(QString::number(i)));
             QCOMPARE(Disagreements(*sets[i], roots[i]), QStringList());
         }
+        // Every control has its widget and every named widget its control.
+        QCOMPARE(w.bindingFaults(), QStringList());
         const CalcState& a = alone.shell().state;
         const CalcState& b = w.workbench().shell().state;
         QCOMPARE(b.vcMin, a.vcMin);

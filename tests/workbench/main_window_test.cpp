@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, StartsOnMillingWithTheDefaults) {
     for (int i = 0; i < kPageCount; ++i) EXPECT_EQ(main.page(i).caption(), captions[i]);
     EXPECT_EQ(bench.shell().state.helpContext, 104);
     EXPECT_FALSE(main.hintsShown());
-    EXPECT_FALSE(main.helpBtn.visible);
+    EXPECT_FALSE(main.helpButton.visible);
     EXPECT_TRUE(messages.entries.empty());
 }
 
@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, PageChangesSetAdvisorButtonAndHelpTopic) {
     const bool advisor[] = {true, true, true, true, false, true, false};
     for (int i : {1, 2, 3, 4, 5, 6, 0, 4, 6, 3}) {
         main.selectPage(i);
-        EXPECT_EQ(main.advisorBtn.enabled, advisor[i]) << i;
+        EXPECT_EQ(main.advisorButton.enabled, advisor[i]) << i;
         EXPECT_EQ(bench.shell().state.forceDialogMode, i == 0 ? 1 : 2) << i;
     }
     // "Rechner" keeps the topic of the page shown before it.
@@ -48,15 +48,15 @@ TEST_F(MainWindowTest, PageChangesSetAdvisorButtonAndHelpTopic) {
 }
 
 TEST_F(MainWindowTest, HintSwitchTogglesAndReassigns) {
-    main.okBtn.hint.clear();
+    main.okButton.hint.clear();
     EXPECT_TRUE(main.userClick("SpeedButton51"));
     EXPECT_TRUE(main.hintsShown());
-    EXPECT_EQ(main.okBtn.hint,
+    EXPECT_EQ(main.okButton.hint,
               "Elektronische Tabelle beenden; Werte in Schnittwertrechner übertragen");
     EXPECT_TRUE(main.userClick("SpeedButton51"));
     EXPECT_FALSE(main.hintsShown());
-    EXPECT_FALSE(main.hintBtn.down());
-    EXPECT_EQ(main.hintBtn.hint, "Kurzinfo Ein/Aus");
+    EXPECT_FALSE(main.hintButton.down());
+    EXPECT_EQ(main.hintButton.hint, "Kurzinfo Ein/Aus");
 }
 
 TEST_F(MainWindowTest, BeendenCloses) {
