@@ -30,12 +30,12 @@ CalculatorPage::CalculatorPage(Shell& shell)
         f->setText("0");
         add(*f);
     }
-    diameter.onChange = [this] { diameterChanged(); };
-    cuttingSpeed.onChange = [this] { cuttingSpeedChanged(); };
-    spindleSpeed.onChange = [this] { spindleSpeedChanged(); };
-    edges.onChange = [this] { edgesOrChipChanged(edges, v_.z); };
-    chipThickness.onChange = [this] { edgesOrChipChanged(chipThickness, v_.fz); };
-    feedRate.onChange = [this] { feedRateChanged(); };
+    diameter.onChange = [this] { DiameterChanged(); };
+    cuttingSpeed.onChange = [this] { CuttingSpeedChanged(); };
+    spindleSpeed.onChange = [this] { SpindleSpeedChanged(); };
+    edges.onChange = [this] { EdgesOrChipChanged(edges, v_.z); };
+    chipThickness.onChange = [this] { EdgesOrChipChanged(chipThickness, v_.fz); };
+    feedRate.onChange = [this] { FeedRateChanged(); };
 }
 
 void CalculatorPage::run(Field& own, double& value, const std::function<void()>& body) {
@@ -76,10 +76,14 @@ void CalculatorPage::speedInputChanged(Field& own, double& value) {
     });
 }
 
-void CalculatorPage::diameterChanged() { speedInputChanged(diameter, v_.d); }
-void CalculatorPage::cuttingSpeedChanged() { speedInputChanged(cuttingSpeed, v_.vc); }
+void CalculatorPage::DiameterChanged() {
+    speedInputChanged(diameter, v_.d);
+}
+void CalculatorPage::CuttingSpeedChanged() {
+    speedInputChanged(cuttingSpeed, v_.vc);
+}
 
-void CalculatorPage::spindleSpeedChanged() {
+void CalculatorPage::SpindleSpeedChanged() {
     run(spindleSpeed, v_.n, [&] {
         if (spindleSpeed.empty()) return;
         v_.n = num(spindleSpeed);
@@ -90,7 +94,7 @@ void CalculatorPage::spindleSpeedChanged() {
     });
 }
 
-void CalculatorPage::edgesOrChipChanged(Field& own, double& value) {
+void CalculatorPage::EdgesOrChipChanged(Field& own, double& value) {
     run(own, value, [&] {
         v_.z = numOr(edges, 0);
         v_.fz = numOr(chipThickness, 0);
@@ -101,7 +105,7 @@ void CalculatorPage::edgesOrChipChanged(Field& own, double& value) {
     });
 }
 
-void CalculatorPage::feedRateChanged() {
+void CalculatorPage::FeedRateChanged() {
     run(feedRate, v_.vf, [&] {
         if (!edges.empty() && !chipThickness.empty() && !spindleSpeed.empty())
             writeFeedRate(static_cast<long double>(v_.z) * v_.fz * v_.n);

@@ -23,12 +23,12 @@ class CalculatorPage : public PageModel {
     Field feedRate{"Edit73"};     // Vf, mm/min (result)
 
   private:
-    void diameterChanged();
-    void cuttingSpeedChanged();
-    void spindleSpeedChanged();
+    void DiameterChanged();
+    void CuttingSpeedChanged();
+    void SpindleSpeedChanged();
     // z and fz changed share one body as well.
-    void edgesOrChipChanged(Field& own, double& value);
-    void feedRateChanged();
+    void EdgesOrChipChanged(Field& own, double& value);
+    void FeedRateChanged();
 
     // D and Vc changed share one body; `own` is the field that changed and
     // `value` the stored value it is read into.

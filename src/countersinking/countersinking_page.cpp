@@ -78,17 +78,17 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
         add(*f);
     add(coolant);
 
-    material.onChange = [this] { ComboBox15Change(); };
-    toolType.onChange = [this] { ComboBox11Change(); };
-    size.onChange = [this] { ComboBox13Change(); };
-    coating.onChange = [this] { ComboBox12Change(); };
-    pilot.onChange = [this] { ComboBox31Change(); };
-    speedBar.onChange = [this] { ScrollBar7Scroll(); };
-    preDrillBar.onChange = [this] { ScrollBar12Scroll(); };
-    feedDown.onClick = [this] { FeedIncreaseClick(-1); };
-    feedUp.onClick = [this] { FeedIncreaseClick(+1); };
-    speedDown.onClick = [this] { SpeedIncreaseClick(-1); };
-    speedUp.onClick = [this] { SpeedIncreaseClick(+1); };
+    material.onChange = [this] { MaterialChanged(); };
+    toolType.onChange = [this] { ToolTypeChanged(); };
+    size.onChange = [this] { SizeChanged(); };
+    coating.onChange = [this] { CoatingChanged(); };
+    pilot.onChange = [this] { PilotChanged(); };
+    speedBar.onChange = [this] { SpeedBarMoved(); };
+    preDrillBar.onChange = [this] { PreDrillBarMoved(); };
+    feedDown.onClick = [this] { FeedIncreaseClicked(-1); };
+    feedUp.onClick = [this] { FeedIncreaseClicked(+1); };
+    speedDown.onClick = [this] { SpeedIncreaseClicked(-1); };
+    speedUp.onClick = [this] { SpeedIncreaseClicked(+1); };
 }
 
 // ---------------------------------------------------------------------------
@@ -100,7 +100,7 @@ void CountersinkingPage::startUp() {
     size.select(0);
     edges.select(2); // "3"
     material.select(0);
-    ComboBox15Change();
+    MaterialChanged();
 }
 
 void CountersinkingPage::entered() {
@@ -136,7 +136,7 @@ void CountersinkingPage::assignHints() {
 // ---------------------------------------------------------------------------
 // Handlers
 
-void CountersinkingPage::ComboBox15Change() {
+void CountersinkingPage::MaterialChanged() {
     FillSizes();
     SetEdges();
     FillCoatings();
@@ -151,7 +151,7 @@ void CountersinkingPage::ComboBox15Change() {
     recomputeResults();
 }
 
-void CountersinkingPage::ComboBox11Change() {
+void CountersinkingPage::ToolTypeChanged() {
     FillSizes();
     SetEdges();
     FillCoatings();
@@ -164,14 +164,14 @@ void CountersinkingPage::ComboBox11Change() {
     recomputeResults();
 }
 
-void CountersinkingPage::ComboBox13Change() {
+void CountersinkingPage::SizeChanged() {
     FillPilots();
     SetFeed();
     SetPreDrillBar();
     recomputeResults();
 }
 
-void CountersinkingPage::ComboBox12Change() {
+void CountersinkingPage::CoatingChanged() {
     ShowIncreaseControls();
     SetFeed();
     SetSpeedBar();
@@ -179,30 +179,30 @@ void CountersinkingPage::ComboBox12Change() {
     recomputeResults();
 }
 
-void CountersinkingPage::ComboBox31Change() {
+void CountersinkingPage::PilotChanged() {
     SetPreDrillBar();
     recomputeResults();
 }
 
-void CountersinkingPage::ScrollBar7Scroll() {
+void CountersinkingPage::SpeedBarMoved() {
     const int position = speedBar.position();
     cuttingSpeed.setText(coated() ? text(LD(position) / 10) : WriteWhole(position));
     recomputeResults();
 }
 
-void CountersinkingPage::ScrollBar12Scroll() {
+void CountersinkingPage::PreDrillBarMoved() {
     preDrill.setText(text(LD(preDrillBar.position()) / 10));
     RecomputeRemoval();
     RecomputePower();
 }
 
-void CountersinkingPage::FeedIncreaseClick(int direction) {
+void CountersinkingPage::FeedIncreaseClicked(int direction) {
     if (!feedStep_.step(direction)) return;
     SetFeed();
     recomputeResults();
 }
 
-void CountersinkingPage::SpeedIncreaseClick(int direction) {
+void CountersinkingPage::SpeedIncreaseClicked(int direction) {
     if (!speedStep_.step(direction)) return;
     SetSpeedBar();
     recomputeResults();

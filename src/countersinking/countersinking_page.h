@@ -69,15 +69,15 @@ class CountersinkingPage : public PageModel {
 
   private:
     // Handlers
-    void ComboBox15Change(); // material
-    void ComboBox11Change(); // tool type
-    void ComboBox13Change(); // size
-    void ComboBox12Change(); // coating
-    void ComboBox31Change(); // pilot or core hole
-    void ScrollBar7Scroll();
-    void ScrollBar12Scroll();
-    void FeedIncreaseClick(int direction);  // SpeedButton57Click / SpeedButton58Click
-    void SpeedIncreaseClick(int direction); // SpeedButton59Click / SpeedButton60Click
+    void MaterialChanged();
+    void ToolTypeChanged();
+    void SizeChanged();
+    void CoatingChanged();
+    void PilotChanged(); // pilot or core hole
+    void SpeedBarMoved();
+    void PreDrillBarMoved();
+    void FeedIncreaseClicked(int direction);
+    void SpeedIncreaseClicked(int direction);
 
     // Steps
     void FillSizes();

@@ -37,10 +37,10 @@ template <class Items> std::vector<std::string> Texts(const Items& items) {
 } // namespace
 
 DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
-    hssBtn.caption = "HSS";
-    carbideBtn.caption = "VHM/WP";
-    cuttingMaterialGroup.add(hssBtn);
-    cuttingMaterialGroup.add(carbideBtn);
+    hssButton.caption = "HSS";
+    carbideButton.caption = "VHM/WP";
+    cuttingMaterialButtons.add(hssButton);
+    cuttingMaterialButtons.add(carbideButton);
 
     toolCaption.caption = "Werkzeugtyp:";
     coatingCaption.caption = "Schneidstoff bzw. Beschichtung:";
@@ -62,8 +62,8 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     feedBar.smallStep = 10;
     feedBar.largeStep = 100;
 
-    add(hssBtn);
-    add(carbideBtn);
+    add(hssButton);
+    add(carbideButton);
     for (List* l : {&toolList, &coatingList, &diameterList, &materialList})
         add(*l);
     for (Label* l : {&toolCaption, &coatingCaption, &diameterCaption, &materialCaption})
@@ -91,18 +91,18 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     add(coolant);
     add(coolantCaption);
 
-    hssBtn.onClick = [this] { CuttingMaterialClick(); };
-    carbideBtn.onClick = [this] { CuttingMaterialClick(); };
-    toolList.onChange = [this] { ComboBox21Change(); };
-    coatingList.onChange = [this] { ComboBox22Change(); };
-    materialList.onChange = [this] { ComboBox25Change(); };
-    diameterList.onChange = [this] { ComboBox23Change(); };
-    speedBar.onChange = [this] { ScrollBar9Scroll(); };
-    feedBar.onChange = [this] { ScrollBar14Scroll(); };
-    feedPercentDown.onClick = [this] { PercentClick(feedStep_, -1, true); };
-    feedPercentUp.onClick = [this] { PercentClick(feedStep_, +1, true); };
-    speedPercentDown.onClick = [this] { PercentClick(speedStep_, -1, false); };
-    speedPercentUp.onClick = [this] { PercentClick(speedStep_, +1, false); };
+    hssButton.onClick = [this] { CuttingMaterialChanged(); };
+    carbideButton.onClick = [this] { CuttingMaterialChanged(); };
+    toolList.onChange = [this] { ToolTypeChanged(); };
+    coatingList.onChange = [this] { CoatingChanged(); };
+    materialList.onChange = [this] { MaterialChanged(); };
+    diameterList.onChange = [this] { DiameterChanged(); };
+    speedBar.onChange = [this] { SpeedBarMoved(); };
+    feedBar.onChange = [this] { FeedBarMoved(); };
+    feedPercentDown.onClick = [this] { PercentClicked(feedStep_, -1, true); };
+    feedPercentUp.onClick = [this] { PercentClicked(feedStep_, +1, true); };
+    speedPercentDown.onClick = [this] { PercentClicked(speedStep_, -1, false); };
+    speedPercentUp.onClick = [this] { PercentClicked(speedStep_, +1, false); };
 }
 
 DrillKeys DrillingPage::keys() const {
@@ -118,8 +118,8 @@ void DrillingPage::startUp() {
     toolList.select(0);
     coatingList.select(0);
     diameterList.select(0);
-    hssBtn.setDown(true);
-    CuttingMaterialClick();
+    hssButton.setDown(true);
+    CuttingMaterialChanged();
 }
 
 void DrillingPage::assignHints() {
@@ -133,8 +133,8 @@ void DrillingPage::assignHints() {
     edges.hint = "Bohrerschneidenzahl";
     feedPercent.hint = "Erhöhung der Vorschubgeschwindigkeit in %";
     speedPercent.hint = kHintSpeedIncrease;
-    hssBtn.hint = kHintHss;
-    carbideBtn.hint = "Vollhartmetall/Wendeplatte";
+    hssButton.hint = kHintHss;
+    carbideButton.hint = "Vollhartmetall/Wendeplatte";
     feedPercentDown.hint = "Vorschub in 1%-Schritten reduzieren";
     feedPercentUp.hint = "Vorschub in 1%-Schritten erhöhen";
     speedPercentDown.hint = kHintSpeedStepDown;
@@ -185,7 +185,7 @@ void DrillingPage::refreshHints() {
 // ---------------------------------------------------------------------------
 // Handlers
 
-void DrillingPage::CuttingMaterialClick() {
+void DrillingPage::CuttingMaterialChanged() {
     FillToolList();
     FillDrillCoatings();
     FillMaterialList();
@@ -197,7 +197,7 @@ void DrillingPage::CuttingMaterialClick() {
     refreshHints();
 }
 
-void DrillingPage::ComboBox21Change() {
+void DrillingPage::ToolTypeChanged() {
     FillDrillCoatings();
     FillMaterialList();
     ShowPercentButtons();
@@ -208,7 +208,7 @@ void DrillingPage::ComboBox21Change() {
     refreshHints();
 }
 
-void DrillingPage::ComboBox22Change() {
+void DrillingPage::CoatingChanged() {
     const int tool = toolList.index();
     if (tool == 1 || tool == 2) {
         FillMaterialList();
@@ -223,18 +223,18 @@ void DrillingPage::ComboBox22Change() {
     refreshHints();
 }
 
-void DrillingPage::ComboBox25Change() {
+void DrillingPage::MaterialChanged() {
     ApplyMaterialData();
     ShowToolInfo();
     lookUpFeedAndSpeed();
 }
 
-void DrillingPage::ComboBox23Change() {
+void DrillingPage::DiameterChanged() {
     ShowToolInfo();
     lookUpFeedAndSpeed();
 }
 
-void DrillingPage::ScrollBar9Scroll() {
+void DrillingPage::SpeedBarMoved() {
     const int position = speedBar.position();
     if (coatedHss())
         cuttingSpeed.setText(text(LD(position) / 10));
@@ -243,12 +243,12 @@ void DrillingPage::ScrollBar9Scroll() {
     recomputeResults();
 }
 
-void DrillingPage::ScrollBar14Scroll() {
+void DrillingPage::FeedBarMoved() {
     feed.setText(text(LD(feedBar.position()) / 10000));
     recomputeResults();
 }
 
-void DrillingPage::PercentClick(PercentStep& percent, int direction, bool feedStep) {
+void DrillingPage::PercentClicked(PercentStep& percent, int direction, bool feedStep) {
     if (!percent.step(direction)) return;
     if (feedStep)
         SetDrillFeedBar();

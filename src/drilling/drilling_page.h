@@ -23,9 +23,9 @@ class DrillingPage : public PageModel {
     explicit DrillingPage(Shell& shell);
 
     // Cutting-material group ("Schneidstoffgruppe:")
-    Button hssBtn{"SpeedButton17"};     // "HSS"
-    Button carbideBtn{"SpeedButton18"}; // "VHM/WP"
-    ButtonGroup cuttingMaterialGroup;
+    Button hssButton{"SpeedButton17"};     // "HSS"
+    Button carbideButton{"SpeedButton18"}; // "VHM/WP"
+    ButtonGroup cuttingMaterialButtons;
 
     List toolList{"ComboBox21"};
     List coatingList{"ComboBox22"};
@@ -83,7 +83,7 @@ class DrillingPage : public PageModel {
     bool hasAdvisor() const override { return true; }
     void assignHints() override;
 
-    bool hss() const { return hssBtn.down(); }
+    bool hss() const { return hssButton.down(); }
     // HSS with "TiN-beschichtet": the percent buttons apply.
     bool coatedHss() const { return hss() && coatingList.index() == 1; }
     DrillKeys keys() const;
@@ -100,15 +100,15 @@ class DrillingPage : public PageModel {
 
   private:
     // Handlers
-    void CuttingMaterialClick(); // SpeedButton17Click, SpeedButton18Click
-    void ComboBox21Change();     // tool
-    void ComboBox22Change();     // coating
-    void ComboBox25Change();     // material
-    void ComboBox23Change();     // diameter
-    void ScrollBar9Scroll();     // Vc
-    void ScrollBar14Scroll();    // feed
-    // SpeedButton53Click .. SpeedButton56Click
-    void PercentClick(PercentStep& percent, int direction, bool feedStep);
+    void CuttingMaterialChanged(); // "HSS" or "VHM/WP"
+    void ToolTypeChanged();
+    void CoatingChanged();
+    void MaterialChanged();
+    void DiameterChanged();
+    void SpeedBarMoved();
+    void FeedBarMoved();
+    // The "−" and "+" buttons of the feed and speed increases.
+    void PercentClicked(PercentStep& percent, int direction, bool feedStep);
 
     // Steps
     void FillToolList();

@@ -10,10 +10,10 @@
 namespace zerbo {
 
 PreciseMaterialDialog::PreciseMaterialDialog(Shell& shell) : ControlSet(shell) {
-    for (Control* c : std::initializer_list<Control*>{&label1, &listBox1, &label3, &edit2, &label4,
-                                                      &label2, &edit1, &label5, &label6, &label7,
-                                                      &scrollBar1, &edit3, &edit4, &edit5, &edit6,
-                                                      &checkBox1, &okButton, &cancelButton, &helpButton})
+    for (Control* c : std::initializer_list<Control*>{
+             &label1, &listBox1, &label3, &edit2, &label4, &label2, &edit1, &label5, &label6,
+             &label7, &scrollBar1, &edit3, &edit4, &edit5, &edit6, &checkBox1, &okButton,
+             &cancelButton, &helpButton})
         add(*c);
 
     label1.caption = "Bezeichnung:";

@@ -33,10 +33,10 @@ constexpr double kChamferAngle = 45;
 } // namespace
 
 ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
-    hssBtn.caption = "HSS";
-    hmBtn.caption = "HM";
-    groupBtns.add(hssBtn);
-    groupBtns.add(hmBtn);
+    hssButton.caption = "HSS";
+    hmButton.caption = "HM";
+    cuttingMaterialButtons.add(hssButton);
+    cuttingMaterialButtons.add(hmButton);
     feedLow.caption = "0";
     feedHigh.caption = "100";
     feedPercentUnit.caption = "%";
@@ -49,32 +49,56 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
     feedBar.largeStep = 10;
     speedIncreaseStep_.set(50);
 
-    for (Control* c : std::initializer_list<Control*>{
-             &hssBtn, &hmBtn, &toolList, &cuttingMaterialList, &diameterList, &materialList,
-             &speedBar, &cuttingSpeed, &speedMin, &speedMax, &speedDownBtn, &speedUpBtn,
-             &speedPercent, &feed, &feedBar, &feedLow, &feedHigh, &feedPercentUnit,
-             &feedMinCaption, &feedMaxCaption, &allowance, &allowanceIncreaseCaption,
-             &allowanceDownBtn, &allowanceUpBtn, &allowancePercent, &spindleSpeed, &feedRate, &kc,
-             &removalRate, &power, &coolant})
+    for (Control* c : std::initializer_list<Control*>{&hssButton,
+                                                      &hmButton,
+                                                      &toolList,
+                                                      &cuttingMaterialList,
+                                                      &diameterList,
+                                                      &materialList,
+                                                      &speedBar,
+                                                      &cuttingSpeed,
+                                                      &speedMin,
+                                                      &speedMax,
+                                                      &speedDownButton,
+                                                      &speedUpButton,
+                                                      &speedPercent,
+                                                      &feed,
+                                                      &feedBar,
+                                                      &feedLow,
+                                                      &feedHigh,
+                                                      &feedPercentUnit,
+                                                      &feedMinCaption,
+                                                      &feedMaxCaption,
+                                                      &allowance,
+                                                      &allowanceIncreaseCaption,
+                                                      &allowanceDownButton,
+                                                      &allowanceUpButton,
+                                                      &allowancePercent,
+                                                      &spindleSpeed,
+                                                      &feedRate,
+                                                      &kc,
+                                                      &removalRate,
+                                                      &power,
+                                                      &coolant})
         add(*c);
 
-    hssBtn.onClick = [this] { GroupClick(); };
-    hmBtn.onClick = [this] { GroupClick(); };
-    materialList.onChange = [this] { ComboBox20Change(); };
-    toolList.onChange = [this] { ComboBox16Change(); };
-    cuttingMaterialList.onChange = [this] { ComboBox17Change(); };
-    diameterList.onChange = [this] { ComboBox18Change(); };
-    speedBar.onChange = [this] { ScrollBar8Scroll(); };
-    feedBar.onChange = [this] { ScrollBar13Scroll(); };
-    speedUpBtn.onClick = [this] { SpeedIncreaseClick(+1); };
-    speedDownBtn.onClick = [this] { SpeedIncreaseClick(-1); };
-    allowanceDownBtn.onClick = [this] { AllowanceIncreaseClick(-1); };
-    allowanceUpBtn.onClick = [this] { AllowanceIncreaseClick(+1); };
+    hssButton.onClick = [this] { CuttingMaterialChanged(); };
+    hmButton.onClick = [this] { CuttingMaterialChanged(); };
+    materialList.onChange = [this] { MaterialChanged(); };
+    toolList.onChange = [this] { ToolTypeChanged(); };
+    cuttingMaterialList.onChange = [this] { CoatingChanged(); };
+    diameterList.onChange = [this] { DiameterChanged(); };
+    speedBar.onChange = [this] { SpeedBarMoved(); };
+    feedBar.onChange = [this] { FeedBarMoved(); };
+    speedUpButton.onClick = [this] { SpeedIncreaseClicked(+1); };
+    speedDownButton.onClick = [this] { SpeedIncreaseClicked(-1); };
+    allowanceDownButton.onClick = [this] { AllowanceIncreaseClicked(-1); };
+    allowanceUpButton.onClick = [this] { AllowanceIncreaseClicked(+1); };
 }
 
 void ReamingPage::startUp() {
-    hssBtn.setDown(true);
-    GroupClick();
+    hssButton.setDown(true);
+    CuttingMaterialChanged();
     ResetFeedBar();
 }
 
@@ -89,10 +113,10 @@ void ReamingPage::assignHints() {
     power.hint = kHintPower;
     feed.hint = kHintFeedPerRevolution;
     cuttingSpeed.hint = kHintCuttingSpeed;
-    hssBtn.hint = kHintHss;
-    hmBtn.hint = "Hartmetall";
-    speedDownBtn.hint = kHintSpeedStepDown;
-    speedUpBtn.hint = kHintSpeedStepUp;
+    hssButton.hint = kHintHss;
+    hmButton.hint = "Hartmetall";
+    speedDownButton.hint = kHintSpeedStepDown;
+    speedUpButton.hint = kHintSpeedStepUp;
     toolList.hint = "Werkzeugtyp";
     cuttingMaterialList.hint = kHintCuttingMaterial;
     diameterList.hint = "Reibahlendurchmesser";
@@ -105,7 +129,7 @@ void ReamingPage::assignHints() {
 // ---------------------------------------------------------------------------
 // Handlers
 
-void ReamingPage::GroupClick() {
+void ReamingPage::CuttingMaterialChanged() {
     FillMaterialList();
     LookUpForce();
     ShowCoolant();
@@ -124,7 +148,7 @@ void ReamingPage::GroupClick() {
     ComputePower();
 }
 
-void ReamingPage::ComboBox20Change() {
+void ReamingPage::MaterialChanged() {
     ShowCoolant();
     ApplyVisibility();
     LookUpSpeed();
@@ -139,7 +163,7 @@ void ReamingPage::ComboBox20Change() {
     ComputePower();
 }
 
-void ReamingPage::ComboBox16Change() {
+void ReamingPage::ToolTypeChanged() {
     FillCuttingMaterialList();
     ApplyVisibility();
     FillDiameterList();
@@ -155,7 +179,7 @@ void ReamingPage::ComboBox16Change() {
     ComputePower();
 }
 
-void ReamingPage::ComboBox17Change() {
+void ReamingPage::CoatingChanged() {
     ApplyVisibility();
     LookUpSpeed();
     SetSpeedRange();
@@ -167,7 +191,7 @@ void ReamingPage::ComboBox17Change() {
     ComputePower();
 }
 
-void ReamingPage::ComboBox18Change() {
+void ReamingPage::DiameterChanged() {
     // The carbide speeds change at 30 mm: a new range goes onto the bar, an
     // unchanged one leaves the speed the user set.
     if (LookUpSpeed()) SetSpeedRange();
@@ -180,7 +204,7 @@ void ReamingPage::ComboBox18Change() {
     ComputePower();
 }
 
-void ReamingPage::ScrollBar8Scroll() {
+void ReamingPage::SpeedBarMoved() {
     cuttingSpeed.setText(text(LD(speedBar.position()) / 10));
     ComputeFeedRate();
     ComputeSpindleSpeed();
@@ -188,7 +212,7 @@ void ReamingPage::ScrollBar8Scroll() {
     ComputePower();
 }
 
-void ReamingPage::ScrollBar13Scroll() {
+void ReamingPage::FeedBarMoved() {
     const double table = shell().numbers.parseOr(tableFeed_, 0);
     feed.setText(text(AdjustByPercent("+", feedBar.position(), table)));
     ComputeFeedRate();
@@ -196,7 +220,7 @@ void ReamingPage::ScrollBar13Scroll() {
     ComputePower();
 }
 
-void ReamingPage::SpeedIncreaseClick(int delta) {
+void ReamingPage::SpeedIncreaseClicked(int delta) {
     if (!speedIncreaseStep_.step(delta)) return;
     speedIncrease_ = speedIncreaseStep_.value();
     SetSpeedRange();
@@ -206,7 +230,7 @@ void ReamingPage::SpeedIncreaseClick(int delta) {
     ComputePower();
 }
 
-void ReamingPage::AllowanceIncreaseClick(int delta) {
+void ReamingPage::AllowanceIncreaseClicked(int delta) {
     if (!allowanceIncreaseStep_.step(delta)) return;
     ComputeAllowance();
     ComputeRemovalRate();
@@ -284,8 +308,8 @@ void ReamingPage::ApplyVisibility() {
         hss && (type == reaming::kHssPeelingCylindrical || type == reaming::kHssPeelingTaper);
     Show({&feedBar, &feedLow, &feedHigh, &feedPercentUnit, &feedMinCaption, &feedMaxCaption},
          coated || peeling);
-    Show({&speedUpBtn, &speedDownBtn, &speedPercent}, coated);
-    Show({&allowanceIncreaseCaption, &allowanceDownBtn, &allowanceUpBtn, &allowancePercent},
+    Show({&speedUpButton, &speedDownButton, &speedPercent}, coated);
+    Show({&allowanceIncreaseCaption, &allowanceDownButton, &allowanceUpButton, &allowancePercent},
          peeling);
     speedIncrease_ = coated ? speedIncreaseStep_.value() : peeling ? 50 : 0;
     SetSpeedRange();

@@ -24,9 +24,9 @@ class ReamingPage : public PageModel {
     explicit ReamingPage(Shell& shell);
 
     // Cutting-material group ("Schneidstoffgruppe:")
-    Button hssBtn{"SpeedButton12"}; // "HSS"
-    Button hmBtn{"SpeedButton13"};  // "HM"
-    ButtonGroup groupBtns;
+    Button hssButton{"SpeedButton12"}; // "HSS"
+    Button hmButton{"SpeedButton13"};  // "HM"
+    ButtonGroup cuttingMaterialButtons;
 
     List toolList{"ComboBox16"};            // "Werkzeugtyp:"
     List cuttingMaterialList{"ComboBox17"}; // "Schneidstoff bzw.Beschichtung:"
@@ -39,8 +39,8 @@ class ReamingPage : public PageModel {
     Label speedMin{"Label90"};
     Label speedMax{"Label91"};
     // Vc increase: "−" and "+" around the percentage
-    Button speedDownBtn{"SpeedButton34"};
-    Button speedUpBtn{"SpeedButton33"};
+    Button speedDownButton{"SpeedButton34"};
+    Button speedUpButton{"SpeedButton33"};
     Field speedPercent{"Edit52"};
 
     // Feed f ("Vorschub f:") and its increase bar, 0..100 %
@@ -55,8 +55,8 @@ class ReamingPage : public PageModel {
     // Reaming allowance ("Reibaufmaß:") and its increase ("Erhöhung:")
     Field allowance{"Edit51"};
     Label allowanceIncreaseCaption{"Label97"}; // "Erhöhung:"
-    Button allowanceDownBtn{"SpeedButton35"};
-    Button allowanceUpBtn{"SpeedButton36"};
+    Button allowanceDownButton{"SpeedButton35"};
+    Button allowanceUpButton{"SpeedButton36"};
     Field allowancePercent{"Edit53"};
 
     // Results ("Ergebnis:")
@@ -71,7 +71,9 @@ class ReamingPage : public PageModel {
     bool hasAdvisor() const override { return true; }
     void assignHints() override;
 
-    reaming::Group group() const { return hmBtn.down() ? reaming::Group::Hm : reaming::Group::Hss; }
+    reaming::Group group() const {
+        return hmButton.down() ? reaming::Group::Hm : reaming::Group::Hss;
+    }
     // The Vc increase in percent that the speed range is raised by.
     int speedIncrease() const { return speedIncrease_; }
     // The speed range of the page's own last lookup, m/min.
@@ -79,15 +81,15 @@ class ReamingPage : public PageModel {
 
   private:
     // Handlers
-    void GroupClick(); // SpeedButton12Click, SpeedButton13Click
-    void ComboBox20Change();
-    void ComboBox16Change();
-    void ComboBox17Change();
-    void ComboBox18Change();
-    void ScrollBar8Scroll();
-    void ScrollBar13Scroll();
-    void SpeedIncreaseClick(int delta);     // SpeedButton33Click, SpeedButton34Click
-    void AllowanceIncreaseClick(int delta); // SpeedButton35Click, SpeedButton36Click
+    void CuttingMaterialChanged(); // "HSS" or "HM"
+    void MaterialChanged();
+    void ToolTypeChanged();
+    void CoatingChanged();
+    void DiameterChanged();
+    void SpeedBarMoved();
+    void FeedBarMoved();
+    void SpeedIncreaseClicked(int delta);     // "+" or "−" of the Vc increase
+    void AllowanceIncreaseClicked(int delta); // "+" or "−" of the allowance increase
 
     // Steps
     void FillMaterialList();

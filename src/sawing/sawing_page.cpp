@@ -48,19 +48,19 @@ SawingPage::SawingPage(Shell& shell) : PageModel(shell, "Sägen", 109) {
     depthList.fill(SawDepthClassItems());
     depthList.visible = false;
 
-    hssBtn.caption = "HSS";
-    hmBtn.caption = "HM";
-    hmBtn.visible = false;
-    cuttingMaterialGroup.add(hssBtn);
-    cuttingMaterialGroup.add(hmBtn);
-    hssBtn.setDown(true);
+    hssButton.caption = "HSS";
+    hmButton.caption = "HM";
+    hmButton.visible = false;
+    cuttingMaterialButtons.add(hssButton);
+    cuttingMaterialButtons.add(hmButton);
+    hssButton.setDown(true);
 
     workpieceLow.caption = "1";
 
     for (List* l : {&bladeDiameterList, &bladeTypeList, &teethList, &thicknessList})
         add(*l);
-    add(hssBtn);
-    add(hmBtn);
+    add(hssButton);
+    add(hmButton);
     add(materialList);
     add(depthList);
     add(coolant);
@@ -82,15 +82,15 @@ SawingPage::SawingPage(Shell& shell) : PageModel(shell, "Sägen", 109) {
     for (Field* f : {&spindleSpeed, &toothFeed, &feedRate, &kc11, &removalRate, &power})
         add(*f);
 
-    materialList.onChange = [this] { ComboBox3Change(); };
-    bladeDiameterList.onChange = [this] { ComboBox1Change(); };
-    bladeTypeList.onChange = [this] { ComboBox2Change(); };
-    teethList.onChange = [this] { RecomputeChain(); };     // ComboBox9Change
-    thicknessList.onChange = [this] { RecomputeChain(); }; // ComboBox10Change
-    speedBar.onChange = [this] { ScrollBar5Scroll(); };
-    workpieceBar.onChange = [this] { ScrollBar18Scroll(); };
-    areaBar.onChange = [this] { ScrollBar19Scroll(); };
-    feedRateBar.onChange = [this] { ScrollBar6Scroll(); };
+    materialList.onChange = [this] { MaterialChanged(); };
+    bladeDiameterList.onChange = [this] { BladeDiameterChanged(); };
+    bladeTypeList.onChange = [this] { BladeTypeChanged(); };
+    teethList.onChange = [this] { RecomputeChain(); };
+    thicknessList.onChange = [this] { RecomputeChain(); };
+    speedBar.onChange = [this] { SpeedBarMoved(); };
+    workpieceBar.onChange = [this] { WorkpieceBarMoved(); };
+    areaBar.onChange = [this] { AreaBarMoved(); };
+    feedRateBar.onChange = [this] { FeedRateBarMoved(); };
 }
 
 // ---------------------------------------------------------------------------
@@ -104,8 +104,8 @@ void SawingPage::startUp() {
     workpieceBar.setup(1, 20, 10);
     workpieceHigh.caption = "20";
     workpiece.setText(WriteWhole(workpieceBar.position()));
-    ComboBox2Change();
-    ComboBox3Change();
+    BladeTypeChanged();
+    MaterialChanged();
 }
 
 void SawingPage::assignHints() {
@@ -124,8 +124,8 @@ void SawingPage::assignHints() {
     thicknessList.hint = "Stärke (Dicke) des Sägeblatts";
     bladeDiameterList.hint = "Durchmesser des Sägeblatts";
     materialList.hint = "Zu sägender Werkstoff";
-    hssBtn.hint = kHintHss;
-    hmBtn.hint = "Hartmetall";
+    hssButton.hint = kHintHss;
+    hmButton.hint = "Hartmetall";
     feedRateBar.hint = kHintFeedBar;
     speedBar.hint = kHintSpeedBar;
     workpieceBar.hint = "Werkstückabmessungsschieber";
@@ -136,32 +136,32 @@ void SawingPage::assignHints() {
 // ---------------------------------------------------------------------------
 // Handlers
 
-void SawingPage::ComboBox3Change() {
+void SawingPage::MaterialChanged() {
     ShowCoolant();
     SetBarsFromTables();
     RecomputeSpindleSpeed();
     RecomputeChain();
 }
 
-void SawingPage::ComboBox1Change() {
+void SawingPage::BladeDiameterChanged() {
     ApplyBladePreset();
     SetWorkpieceBounds();
     spindleSpeed.setText(text(SpindleSpeed(bladeDiameter(), speedBar.position())));
     RecomputeChain();
 }
 
-void SawingPage::ComboBox2Change() {
+void SawingPage::BladeTypeChanged() {
     const bool shown = bladeTypeList.text() != kCircularSawBlade;
     feedRateBar.visible = feedRateLow.visible = feedRateHigh.visible = shown;
 }
 
-void SawingPage::ScrollBar5Scroll() {
+void SawingPage::SpeedBarMoved() {
     cuttingSpeed.setText(WriteWhole(speedBar.position()));
     RecomputeSpindleSpeed();
     RecomputeChain();
 }
 
-void SawingPage::ScrollBar18Scroll() {
+void SawingPage::WorkpieceBarMoved() {
     // The bounds are 1 and Ds; a position outside them means the two
     // disagree: say so and step back towards the blade's range.
     const int dw = workpieceBar.position();
@@ -179,12 +179,12 @@ void SawingPage::ScrollBar18Scroll() {
     RecomputeChain();
 }
 
-void SawingPage::ScrollBar19Scroll() {
+void SawingPage::AreaBarMoved() {
     area.setText(WriteWhole(areaBar.position()));
     RecomputeChain();
 }
 
-void SawingPage::ScrollBar6Scroll() {
+void SawingPage::FeedRateBarMoved() {
     feedRate.setText(WriteWhole(feedRateBar.position()));
     RecomputeToothFeed();
     RecomputeRemovalRate();

@@ -24,9 +24,9 @@ class SawingPage : public PageModel {
     List bladeTypeList{"ComboBox2"};     // "Sägeblattart:"
     List teethList{"ComboBox9"};         // "Zähnezahl:"
     List thicknessList{"ComboBox10"};    // "Stärke:"
-    Button hssBtn{"SpeedButton4"};       // "HSS", always down
-    Button hmBtn{"SpeedButton11"};       // "HM", hidden
-    ButtonGroup cuttingMaterialGroup;
+    Button hssButton{"SpeedButton4"};    // "HSS", always down
+    Button hmButton{"SpeedButton11"};    // "HM", hidden
+    ButtonGroup cuttingMaterialButtons;
 
     // Workpiece
     List materialList{"ComboBox3"}; // "Werkstoff:"
@@ -75,13 +75,13 @@ class SawingPage : public PageModel {
 
   private:
     // Handlers
-    void ComboBox3Change();   // material
-    void ComboBox1Change();   // blade diameter
-    void ComboBox2Change();   // blade type
-    void ScrollBar5Scroll();  // Vc
-    void ScrollBar18Scroll(); // Dw
-    void ScrollBar19Scroll(); // A
-    void ScrollBar6Scroll();  // feed rate
+    void MaterialChanged();
+    void BladeDiameterChanged();
+    void BladeTypeChanged();
+    void SpeedBarMoved();
+    void WorkpieceBarMoved(); // Dw
+    void AreaBarMoved();      // A
+    void FeedRateBarMoved();
 
     // Steps
     void ShowCoolant();

@@ -24,8 +24,8 @@ class MainWindowModel : public ControlSet {
 
     static constexpr std::string_view kFormName = "TMultPageDlg2";
 
-    Button okButton{"OKBtn"};           // "Beenden"
-    Button helpButton{"HelpBtn"};       // hidden
+    Button okButton{"OKBtn"};     // "Beenden"
+    Button helpButton{"HelpBtn"}; // hidden
     Button advisorButton{"SpeedButton37"};
     Button hintButton{"SpeedButton51"}; // "Kurzinfo Ein/Aus", a toggle
     Button printButton{"PrintBtn"};     // "Drucken": the setup sheet

@@ -58,18 +58,18 @@ constexpr const char* kClassHints[5] = {"Feinstschlichten", "Schlichten", "Mittl
 } // namespace
 
 TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
-    hssBtn.caption = "HSS";
-    wpBtn.caption = "WP";
-    cuttingMaterialGroup.add(hssBtn);
-    cuttingMaterialGroup.add(wpBtn);
-    for (Button& b : classBtns)
-        classGroup.add(b);
-    for (size_t i = 0; i < groupBtns.size(); ++i) {
-        groupBtns[i].caption = std::to_string(i + 1);
-        groupBtns[i].hint = GroupShortNames[i]; // as designed; AssignHints replaces it
-        materialGroupBtns.add(groupBtns[i]);
+    hssButton.caption = "HSS";
+    wpButton.caption = "WP";
+    cuttingMaterialButtons.add(hssButton);
+    cuttingMaterialButtons.add(wpButton);
+    for (Button& b : classButtons)
+        machiningClassButtons.add(b);
+    for (size_t i = 0; i < groupButtons.size(); ++i) {
+        groupButtons[i].caption = std::to_string(i + 1);
+        groupButtons[i].hint = GroupShortNames[i]; // as designed; AssignHints replaces it
+        materialGroupButtons.add(groupButtons[i]);
     }
-    materialBtn.caption = "Werkstoff";
+    materialButton.caption = "Werkstoff";
 
     shankLabel.caption = "Schaftd.:";
     overhangCaption.caption = "Überhang:";
@@ -98,8 +98,8 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
     feedBar.largeStep = 100;
     depthBar.vertical = true;
 
-    add(hssBtn);
-    add(wpBtn);
+    add(hssButton);
+    add(wpButton);
     add(operationList);
     add(shankList);
     add(shankLabel);
@@ -107,9 +107,9 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
     add(overhang);
     for (Label* l : {&overhangCaption, &overhangUnit, &overhangLow, &overhangHigh})
         add(*l);
-    for (Button& b : classBtns)
+    for (Button& b : classButtons)
         add(b);
-    for (Button& b : groupBtns)
+    for (Button& b : groupButtons)
         add(b);
     add(groupText);
     add(diameterBar);
@@ -133,22 +133,24 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
     for (Label* l : {&spindleSpeedCaption, &kcCaption, &powerCaption, &removalRateCaption,
                      &coolantCaption, &cuttingMaterialCaption})
         add(*l);
-    add(materialBtn);
+    add(materialButton);
 
-    hssBtn.onClick = [this] { SpeedButton22Click(); };
-    wpBtn.onClick = [this] { SpeedButton23Click(); };
-    operationList.onChange = [this] { ComboBox26Change(); };
-    shankList.onChange = [this] { ComboBox19Change(); };
+    hssButton.onClick = [this] { HssButtonClicked(); };
+    wpButton.onClick = [this] { WpButtonClicked(); };
+    operationList.onChange = [this] { OperationChanged(); };
+    shankList.onChange = [this] { ShankChanged(); };
     for (int k = 1; k <= 5; ++k)
-        classBtns[static_cast<size_t>(k - 1)].onClick = [this, k] { MachiningClassClick(k); };
+        classButtons[static_cast<size_t>(k - 1)].onClick = [this, k] { MachiningClassChanged(k); };
     for (int k = 1; k <= 11; ++k)
-        groupBtns[static_cast<size_t>(k - 1)].onClick = [this, k] { MaterialGroupClick(k, true); };
-    materialBtn.onClick = [this] { SpeedButton24Click(); };
-    feedBar.onChange = [this] { ScrollBar10Scroll(); };
-    speedBar.onChange = [this] { ScrollBar11Scroll(); };
-    depthBar.onChange = [this] { ScrollBar15Scroll(); };
-    diameterBar.onChange = [this] { ScrollBar17Scroll(); };
-    overhangBar.onChange = [this] { ScrollBar16Scroll(); };
+        groupButtons[static_cast<size_t>(k - 1)].onClick = [this, k] {
+            MaterialGroupChanged(k, true);
+        };
+    materialButton.onClick = [this] { MaterialButtonClicked(); };
+    feedBar.onChange = [this] { FeedBarMoved(); };
+    speedBar.onChange = [this] { SpeedBarMoved(); };
+    depthBar.onChange = [this] { DepthBarMoved(); };
+    diameterBar.onChange = [this] { DiameterBarMoved(); };
+    overhangBar.onChange = [this] { OverhangBarMoved(); };
 
     shell.hooks.millingOrTurningEntered.push_back([this] { RecomputeTurningPower(); });
     shell.hooks.kcReceivers.push_back({&kc, [this] { RecomputeTurningPower(); }});
@@ -160,15 +162,15 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
 void TurningPage::startUp() {
     auto& s = shell().state;
     SetDiameterBar();
-    wpBtn.setDown(true);
-    SpeedButton23Click();
-    groupBtns[0].setDown(true);
-    MaterialGroupClick(1, false);
+    wpButton.setDown(true);
+    WpButtonClicked();
+    groupButtons[0].setDown(true);
+    MaterialGroupChanged(1, false);
     s.machiningClass = 3;
-    ComboBox26Change();
-    groupBtns[10].enabled = false;
-    groupBtns[0].setDown(true);
-    MaterialGroupClick(1, false);
+    OperationChanged();
+    groupButtons[10].enabled = false;
+    groupButtons[0].setDown(true);
+    MaterialGroupChanged(1, false);
 }
 
 // The dialog refresh and Pe run through the shell's hooks for the milling
@@ -180,13 +182,13 @@ int TurningPage::materialGroup() const {
 }
 
 void TurningPage::assignHints() {
-    hssBtn.hint = kHintHss;
-    wpBtn.hint = "Wendeplatte";
-    materialBtn.hint = "Werkstoffauswahl";
-    for (size_t i = 0; i < classBtns.size(); ++i)
-        classBtns[i].hint = kClassHints[i];
-    for (size_t i = 0; i < groupBtns.size(); ++i)
-        groupBtns[i].hint = kGroupHints[i];
+    hssButton.hint = kHintHss;
+    wpButton.hint = "Wendeplatte";
+    materialButton.hint = "Werkstoffauswahl";
+    for (size_t i = 0; i < classButtons.size(); ++i)
+        classButtons[i].hint = kClassHints[i];
+    for (size_t i = 0; i < groupButtons.size(); ++i)
+        groupButtons[i].hint = kGroupHints[i];
     depth.hint = "Schnittiefe ap in mm";
     diameter.hint = "Werkstückdurchmesser in mm";
     feed.hint = kHintFeedRate;
@@ -222,30 +224,30 @@ void TurningPage::assignHints() {
 // ---------------------------------------------------------------------------
 // Handlers
 
-void TurningPage::SpeedButton22Click() {
+void TurningPage::HssButtonClicked() {
     Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangLow, &overhangHigh, &shankList,
           &overhangBar, &overhang},
          false);
-    if (groupBtns[4].down() || groupBtns[5].down()) {
-        groupBtns[0].setDown(true);
-        MaterialGroupClick(1, true);
+    if (groupButtons[4].down() || groupButtons[5].down()) {
+        groupButtons[0].setDown(true);
+        MaterialGroupChanged(1, true);
     }
-    groupBtns[4].enabled = false;
-    groupBtns[5].enabled = false;
+    groupButtons[4].enabled = false;
+    groupButtons[5].enabled = false;
     FillOperationList();
     ApplyClassAvailability();
     LookUpTurningData();
     recomputeResults();
 }
 
-void TurningPage::SpeedButton23Click() {
-    groupBtns[4].enabled = true;
-    groupBtns[5].enabled = true;
+void TurningPage::WpButtonClicked() {
+    groupButtons[4].enabled = true;
+    groupButtons[5].enabled = true;
     FillOperationList();
-    ComboBox26Change(); // the list now stands on "Außendrehen"
+    OperationChanged(); // the list now stands on "Außendrehen"
 }
 
-void TurningPage::ComboBox26Change() {
+void TurningPage::OperationChanged() {
     switch (operation()) {
     case kExternal:
         Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangLow, &overhangHigh, &shankList,
@@ -283,7 +285,7 @@ void TurningPage::ComboBox26Change() {
     refreshHints();
 }
 
-void TurningPage::ComboBox19Change() {
+void TurningPage::ShankChanged() {
     const int op = operation();
     if (op != kBoring && op != kParting) return;
     if (op == kBoring) ApplyShank();
@@ -291,7 +293,7 @@ void TurningPage::ComboBox19Change() {
     recomputeResults();
 }
 
-void TurningPage::MaterialGroupClick(int group, bool fromButton) {
+void TurningPage::MaterialGroupChanged(int group, bool fromButton) {
     auto& s = shell().state;
     s.turningMaterialGroup = static_cast<std::uint8_t>(group);
     s.activeMaterialGroup = static_cast<std::uint8_t>(group);
@@ -303,40 +305,40 @@ void TurningPage::MaterialGroupClick(int group, bool fromButton) {
     recomputeResults();
 }
 
-void TurningPage::MachiningClassClick(int machiningClass) {
+void TurningPage::MachiningClassChanged(int machiningClass) {
     shell().state.machiningClass = static_cast<std::uint8_t>(machiningClass);
     LookUpTurningData();
     recomputeResults();
 }
 
-void TurningPage::SpeedButton24Click() {
+void TurningPage::MaterialButtonClicked() {
     OpenMaterialDialog(shell());
     RecomputeTurningPower();
 }
 
-void TurningPage::ScrollBar10Scroll() {
+void TurningPage::FeedBarMoved() {
     feed.setText(text(LD(feedBar.position()) / 10000));
     RecomputeTurningRemoval();
     RecomputeTurningPower();
 }
 
-void TurningPage::ScrollBar11Scroll() {
+void TurningPage::SpeedBarMoved() {
     cuttingSpeed.setText(WriteWhole(speedBar.position()));
     recomputeResults();
 }
 
-void TurningPage::ScrollBar15Scroll() {
+void TurningPage::DepthBarMoved() {
     depth.setText(text(LD(depthBar.position()) / 10));
     RecomputeTurningRemoval();
     RecomputeTurningPower();
 }
 
-void TurningPage::ScrollBar17Scroll() {
+void TurningPage::DiameterBarMoved() {
     diameter.setText(WriteWhole(diameterBar.position()));
     recomputeResults();
 }
 
-void TurningPage::ScrollBar16Scroll() {
+void TurningPage::OverhangBarMoved() {
     const int s = overhangBar.position();
     overhang.setText(WriteWhole(s));
     const double d = shell().numbers.parseOr(shankList.text(), 0);
@@ -357,16 +359,16 @@ void TurningPage::FillOperationList() {
 }
 
 void TurningPage::enableClasses(std::initializer_list<int> classes, int defaultClass) {
-    for (size_t i = 0; i < classBtns.size(); ++i) {
+    for (size_t i = 0; i < classButtons.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
-        classBtns[i].enabled = std::find(classes.begin(), classes.end(), k) != classes.end();
+        classButtons[i].enabled = std::find(classes.begin(), classes.end(), k) != classes.end();
     }
-    classBtns[static_cast<size_t>(defaultClass - 1)].setDown(true);
+    classButtons[static_cast<size_t>(defaultClass - 1)].setDown(true);
     shell().state.machiningClass = static_cast<std::uint8_t>(defaultClass);
 }
 
 void TurningPage::ApplyClassAvailability() {
-    for (Button& b : classBtns)
+    for (Button& b : classButtons)
         b.visible = true;
     const int g = shell().state.turningMaterialGroup;
     switch (operation()) {
@@ -393,7 +395,7 @@ void TurningPage::ApplyClassAvailability() {
             enableClasses({5}, 5);
         break;
     case kParting:
-        for (Button& b : classBtns) {
+        for (Button& b : classButtons) {
             b.visible = false;
             b.setDown(false);
         }

@@ -26,9 +26,9 @@ class TurningPage : public PageModel {
     explicit TurningPage(Shell& shell);
 
     // Cutting-material group ("Schneidstoffgruppe:")
-    Button hssBtn{"SpeedButton22"}; // "HSS"
-    Button wpBtn{"SpeedButton23"};  // "WP"
-    ButtonGroup cuttingMaterialGroup;
+    Button hssButton{"SpeedButton22"}; // "HSS"
+    Button wpButton{"SpeedButton23"};  // "WP"
+    ButtonGroup cuttingMaterialButtons;
 
     // Operation ("Bearbeitungsart:") and the shank / parting-width list
     List operationList{"ComboBox26"};
@@ -44,18 +44,18 @@ class TurningPage : public PageModel {
     Label overhangHigh{"Label162"};    // overhang maximum
 
     // Machining classes 1..5 (glyph buttons, named by their hints)
-    std::array<Button, 5> classBtns{Button{"SpeedButton26"}, Button{"SpeedButton27"},
-                                    Button{"SpeedButton28"}, Button{"SpeedButton29"},
-                                    Button{"SpeedButton30"}};
-    ButtonGroup classGroup;
+    std::array<Button, 5> classButtons{Button{"SpeedButton26"}, Button{"SpeedButton27"},
+                                       Button{"SpeedButton28"}, Button{"SpeedButton29"},
+                                       Button{"SpeedButton30"}};
+    ButtonGroup machiningClassButtons;
 
     // Material groups 1..11 ("Werkstoffgruppe:") and the group description
-    std::array<Button, 11> groupBtns{
+    std::array<Button, 11> groupButtons{
         Button{"SpeedButton31"}, Button{"SpeedButton32"}, Button{"SpeedButton38"},
         Button{"SpeedButton39"}, Button{"SpeedButton40"}, Button{"SpeedButton41"},
         Button{"SpeedButton42"}, Button{"SpeedButton43"}, Button{"SpeedButton44"},
         Button{"SpeedButton45"}, Button{"SpeedButton46"}};
-    ButtonGroup materialGroupBtns;
+    ButtonGroup materialGroupButtons;
     Memo groupText{"Memo6"};
 
     // Workpiece diameter D
@@ -104,7 +104,7 @@ class TurningPage : public PageModel {
     Label removalRateCaption{"Label140"};     // "Q in cm³/Min.:"
     Label coolantCaption{"Label136"};         // "Kühlung:"
     Label cuttingMaterialCaption{"Label119"}; // "Schneidstoff:"
-    Button materialBtn{"SpeedButton24"};      // "Werkstoff"
+    Button materialButton{"SpeedButton24"};   // "Werkstoff"
 
     void startUp() override;
     void entered() override;
@@ -120,24 +120,24 @@ class TurningPage : public PageModel {
 
     bool shortOverhang() const { return shortOverhang_; }
     int operation() const { return operationList.index(); }
-    bool hss() const { return hssBtn.down(); }
+    bool hss() const { return hssButton.down(); }
 
   private:
     // Handlers
-    void SpeedButton22Click(); // "HSS"
-    void SpeedButton23Click(); // "WP"
-    void ComboBox26Change();   // operation
-    void ComboBox19Change();   // shank diameter / parting width
-    // SpeedButton31Click .. SpeedButton46Click; the start-up calls it from
+    void HssButtonClicked(); // "HSS"
+    void WpButtonClicked();  // "WP"
+    void OperationChanged();
+    void ShankChanged(); // shank diameter / parting width
+    // A group button 1..11; the start-up calls it from
     // code (fromButton false), which only sets the group and its text.
-    void MaterialGroupClick(int group, bool fromButton);
-    void MachiningClassClick(int machiningClass); // SpeedButton26Click .. SpeedButton30Click
-    void SpeedButton24Click();                    // "Werkstoff"
-    void ScrollBar10Scroll();                     // feed
-    void ScrollBar11Scroll();                     // Vc
-    void ScrollBar15Scroll();                     // depth
-    void ScrollBar17Scroll();                     // diameter
-    void ScrollBar16Scroll();                     // overhang
+    void MaterialGroupChanged(int group, bool fromButton);
+    void MachiningClassChanged(int machiningClass); // 1..5
+    void MaterialButtonClicked();                   // "Werkstoff"
+    void FeedBarMoved();
+    void SpeedBarMoved();
+    void DepthBarMoved();
+    void DiameterBarMoved();
+    void OverhangBarMoved();
 
     // Steps
     void FillOperationList();

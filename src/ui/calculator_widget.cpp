@@ -51,11 +51,11 @@ QWidget* MakeCalculatorPage(const CalculatorPage& page, QWidget* parent) {
     auto* widget = new QWidget(parent);
     auto* box = new QVBoxLayout(widget);
     const Row speed[3] = {{"Durchmesser:", page.diameter, "mm", false},
-                                 {"Schnittgeschw.:", page.cuttingSpeed, "m/Min.", false},
-                                 {"Drehzahl:", page.spindleSpeed, "U/Min.", true}};
+                          {"Schnittgeschw.:", page.cuttingSpeed, "m/Min.", false},
+                          {"Drehzahl:", page.spindleSpeed, "U/Min.", true}};
     const Row feed[3] = {{"Schneidenzahl:", page.edges, "", false},
-                                {"Spandicke:", page.chipThickness, "mm", false},
-                                {"Vorschub:", page.feedRate, "mm/Min.", true}};
+                         {"Spandicke:", page.chipThickness, "mm", false},
+                         {"Vorschub:", page.feedRate, "mm/Min.", true}};
     box->addWidget(MakeCalculatorGroup("Drehzahlberechnung", speed, widget));
     box->addWidget(MakeCalculatorGroup("Vorschubberechnung", feed, widget));
     box->addStretch(1);

@@ -45,10 +45,9 @@ QWidget* Tool(const CountersinkingPage& page, QWidget* parent) {
     auto* hole = MakeGroup("Vorgebohrt auf Durchmesser..:", box);
     auto* hv = new QVBoxLayout(hole);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(MakeRangeBar(
-        {page.preDrillBar, page.preDrill, nullptr, nullptr, &page.preDrillLow, nullptr,
-         &page.preDrillHigh},
-        hole, 60));
+    bar->addWidget(MakeRangeBar({page.preDrillBar, page.preDrill, nullptr, nullptr,
+                                 &page.preDrillLow, nullptr, &page.preDrillHigh},
+                                hole, 60));
     bar->addWidget(MakeLabel("mm", hole), 0, Qt::AlignTop);
     bar->addStretch(1);
     hv->addLayout(bar);

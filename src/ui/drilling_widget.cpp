@@ -29,7 +29,8 @@ QWidget* Tool(const DrillingPage& page, QWidget* parent) {
     auto* material = MakeGroup("Schneidstoffgruppe:", col);
     static const QString materialCaptions[] = {"HSS", "VHM/WP"};
     (new QHBoxLayout(material))
-        ->addWidget(MakeButtonRow({&page.hssBtn, &page.carbideBtn}, materialCaptions, material, 64));
+        ->addWidget(
+            MakeButtonRow({&page.hssButton, &page.carbideButton}, materialCaptions, material, 64));
     v->addWidget(material);
 
     auto* grid = new QGridLayout;
@@ -71,22 +72,23 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
 
     auto* speed = MakeGroup("Schnittgeschw. VC:", col);
     auto* sv = new QVBoxLayout(speed);
-    sv->addWidget(MakeRangeBar(
-        {page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption, &page.speedMin,
-         &page.speedMaxCaption, &page.speedMax},
-        speed));
-    sv->addWidget(MakePercentStepper(page.speedPercentDown, page.speedPercent, page.speedPercentUp, speed), 0,
-                  Qt::AlignLeft);
+    sv->addWidget(
+        MakeRangeBar({page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption,
+                      &page.speedMin, &page.speedMaxCaption, &page.speedMax},
+                     speed));
+    sv->addWidget(
+        MakePercentStepper(page.speedPercentDown, page.speedPercent, page.speedPercentUp, speed), 0,
+        Qt::AlignLeft);
     v->addWidget(speed);
 
     auto* feed = MakeGroup("Vorschub pro Umdr. f:", col);
     auto* fv = new QVBoxLayout(feed);
-    fv->addWidget(MakeRangeBar(
-        {page.feedBar, page.feed, &page.feedUnit, &page.feedMinCaption, &page.feedMin,
-         &page.feedMaxCaption, &page.feedMax},
-        feed));
-    fv->addWidget(MakePercentStepper(page.feedPercentDown, page.feedPercent, page.feedPercentUp, feed), 0,
-                  Qt::AlignLeft);
+    fv->addWidget(MakeRangeBar({page.feedBar, page.feed, &page.feedUnit, &page.feedMinCaption,
+                                &page.feedMin, &page.feedMaxCaption, &page.feedMax},
+                               feed));
+    fv->addWidget(
+        MakePercentStepper(page.feedPercentDown, page.feedPercent, page.feedPercentUp, feed), 0,
+        Qt::AlignLeft);
     v->addWidget(feed);
 
     v->addWidget(MakeResultBox("Ergebnis:",

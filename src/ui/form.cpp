@@ -154,13 +154,17 @@ QPlainTextEdit* MakeMemo(const Memo& memo, QWidget* parent) {
     return m;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+QLabel* MakeLabel(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
 
 QLabel* MakeLabel(const Label& label, QWidget* parent, const QString& text) {
     return Named(new QLabel(text, parent), label);
 }
 
-QGroupBox* MakeGroup(const QString& title, QWidget* parent) { return new QGroupBox(title, parent); }
+QGroupBox* MakeGroup(const QString& title, QWidget* parent) {
+    return new QGroupBox(title, parent);
+}
 
 } // namespace zerbo::ui
 

@@ -32,7 +32,8 @@ QDialog* MakeMaterialWindow(const PreciseMaterialDialog& model, QWidget* parent)
     auto* grades = MakeListBox(model.listBox1, material);
     grades->setMinimumWidth(180);
     grid->addWidget(grades, 1, 0, 6, 1);
-    grid->addWidget(MakeLabel(model.label3, material, "spezifische Schnittkraft (kc):"), 0, 1, 1, 3);
+    grid->addWidget(MakeLabel(model.label3, material, "spezifische Schnittkraft (kc):"), 0, 1, 1,
+                    3);
     grid->addWidget(MakeField(model.edit2, material), 1, 1);
     grid->addWidget(MakeLabel(model.label4, material, "N/mm²"), 1, 2);
     grid->addWidget(MakeLabel(model.label2, material, "Spanungsdickenexponent (mc)"), 2, 1, 1, 3);

@@ -33,7 +33,7 @@ QWidget* Inputs(const ReamingPage& page, QWidget* parent) {
     auto* group = MakeGroup("Schneidstoffgruppe:", box);
     static const QString groupCaptions[] = {"HSS", "HM"};
     (new QHBoxLayout(group))
-        ->addWidget(MakeButtonRow({&page.hssBtn, &page.hmBtn}, groupCaptions, group, 48));
+        ->addWidget(MakeButtonRow({&page.hssButton, &page.hmButton}, groupCaptions, group, 48));
     v->addWidget(group);
 
     auto* grid = new QGridLayout;
@@ -90,8 +90,9 @@ QGroupBox* Speed(const ReamingPage& page, QWidget* parent) {
     QGridLayout* g = BarGroup(speed, page.speedBar, page.cuttingSpeed, "m/Min.",
                               {MakeLabel("min", speed), MakeLabel(page.speedMin, speed)},
                               {MakeLabel("max", speed), MakeLabel(page.speedMax, speed)});
-    g->addWidget(MakePercentStepper(page.speedDownBtn, page.speedPercent, page.speedUpBtn, speed), 1, 4, 1, 2,
-                 Qt::AlignLeft);
+    g->addWidget(
+        MakePercentStepper(page.speedDownButton, page.speedPercent, page.speedUpButton, speed), 1,
+        4, 1, 2, Qt::AlignLeft);
     return speed;
 }
 
@@ -112,7 +113,8 @@ QGroupBox* Allowance(const ReamingPage& page, QWidget* parent) {
     h->addWidget(MakeLabel("mm", allowance));
     h->addSpacing(24);
     h->addWidget(MakeLabel(page.allowanceIncreaseCaption, allowance));
-    h->addWidget(MakePercentStepper(page.allowanceDownBtn, page.allowancePercent, page.allowanceUpBtn, allowance));
+    h->addWidget(MakePercentStepper(page.allowanceDownButton, page.allowancePercent,
+                                    page.allowanceUpButton, allowance));
     h->addStretch(1);
     return allowance;
 }

@@ -60,7 +60,8 @@ QWidget* Blade(const SawingPage& page, QWidget* parent) {
     auto* material = MakeGroup("Schneidstoffgruppe:", col);
     static const QString materialCaptions[] = {"HSS", "HM"};
     (new QHBoxLayout(material))
-        ->addWidget(MakeButtonRow({&page.hssBtn, &page.hmBtn}, materialCaptions, material, 48));
+        ->addWidget(
+            MakeButtonRow({&page.hssButton, &page.hmButton}, materialCaptions, material, 48));
     v->addWidget(material);
 
     auto* blade = MakeGroup("Sägeblatt:", col);
@@ -136,12 +137,14 @@ QWidget* Sliders(const SawingPage& page, QWidget* parent) {
     auto* col = new QWidget(parent);
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(Slider("Werkstückabmessung D:", {page.workpieceBar, page.workpiece, page.workpieceLow, page.workpieceHigh},
+    v->addWidget(Slider("Werkstückabmessung D:",
+                        {page.workpieceBar, page.workpiece, page.workpieceLow, page.workpieceHigh},
                         {"mm"}, false, col));
     v->addWidget(Slider("Spez. Schnittfl.", {page.areaBar, page.area, page.areaLow, page.areaHigh},
                         {"mm²", "(x1000)"}, false, col));
-    v->addWidget(Slider("Schnittgeschw. Vc:", {page.speedBar, page.cuttingSpeed, page.speedLow, page.speedHigh},
-                        {"m/Min."}, true, col));
+    v->addWidget(Slider(
+        "Schnittgeschw. Vc:", {page.speedBar, page.cuttingSpeed, page.speedLow, page.speedHigh},
+        {"m/Min."}, true, col));
 
     // Vf with the feed-rate range under it (shown only for blade types that
     // have one).

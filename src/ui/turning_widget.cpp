@@ -32,8 +32,8 @@ QGroupBox* Inputs(const TurningPage& page, QWidget* parent) {
 
     auto* material = MakeGroup("Schneidstoffgruppe:", box);
     auto* mrow = new QHBoxLayout(material);
-    mrow->addWidget(MakeSpeedButton(page.hssBtn, "HSS", material));
-    mrow->addWidget(MakeSpeedButton(page.wpBtn, "WP", material));
+    mrow->addWidget(MakeSpeedButton(page.hssButton, "HSS", material));
+    mrow->addWidget(MakeSpeedButton(page.wpButton, "WP", material));
     mrow->addStretch(1);
     v->addWidget(material);
 
@@ -55,7 +55,7 @@ QGroupBox* Inputs(const TurningPage& page, QWidget* parent) {
     // Machining classes, finest first; the glyphs are surface marks.
     static const QString classGlyphs[] = {"▽▽▽▽", "▽▽▽", "▽▽", "▽", "∼"};
     std::vector<const Button*> classButtons;
-    for (const Button& b : page.classBtns)
+    for (const Button& b : page.classButtons)
         classButtons.push_back(&b);
     QWidget* classes = MakeButtonRow(classButtons, classGlyphs, box, 52);
     static const char* const classIcons[] = {"class1", "class2", "class3", "class4", "class5"};
@@ -64,7 +64,7 @@ QGroupBox* Inputs(const TurningPage& page, QWidget* parent) {
         SetGlyph(glyphButtons[i], classIcons[i], 44, 11);
     v->addWidget(classes);
 
-    v->addWidget(MakeMaterialGroupBox(page.groupBtns, page.groupText, box), 1);
+    v->addWidget(MakeMaterialGroupBox(page.groupButtons, page.groupText, box), 1);
     return box;
 }
 
@@ -91,10 +91,10 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
 
     auto* speed = MakeGroup("Schnittgeschw. Vc:", col);
     (new QVBoxLayout(speed))
-        ->addWidget(MakeRangeBar({page.speedBar, page.cuttingSpeed, &page.speedUnit,
-                                  &page.speedMinCaption, &page.speedMin, &page.speedMaxCaption,
-                                  &page.speedMax},
-                                 speed));
+        ->addWidget(
+            MakeRangeBar({page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption,
+                          &page.speedMin, &page.speedMaxCaption, &page.speedMax},
+                         speed));
     v->addWidget(speed);
 
     auto* feed = MakeGroup("Vorschub Vf:", col);
@@ -119,9 +119,12 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
     auto* result = MakeGroup("Ergebnis:", col);
     auto* rg = new QGridLayout(result);
     const std::pair<const Label*, const Field*> rows[] = {
-        {&page.spindleSpeedCaption, &page.spindleSpeed}, {&page.kcCaption, &page.kc},
-        {&page.powerCaption, &page.power},               {&page.removalRateCaption, &page.removalRate},
-        {&page.coolantCaption, &page.coolant},           {&page.cuttingMaterialCaption, &page.cuttingMaterial}};
+        {&page.spindleSpeedCaption, &page.spindleSpeed},
+        {&page.kcCaption, &page.kc},
+        {&page.powerCaption, &page.power},
+        {&page.removalRateCaption, &page.removalRate},
+        {&page.coolantCaption, &page.coolant},
+        {&page.cuttingMaterialCaption, &page.cuttingMaterial}};
     int r = 0;
     for (const auto& [label, field] : rows) {
         rg->addWidget(MakeLabel(*label, result), r, 0);
@@ -130,7 +133,7 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
         rg->addWidget(value, r, 1);
         ++r;
     }
-    rg->addWidget(MakePushButton(page.materialBtn, "Werkstoff", result), 1, 2);
+    rg->addWidget(MakePushButton(page.materialButton, "Werkstoff", result), 1, 2);
     bottom->addWidget(result, 1);
     outer->addLayout(bottom);
     outer->addStretch(1);

@@ -38,7 +38,7 @@ class DrillingPageTest : public PageFixture<DrillingPage> {
 };
 
 TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
-    EXPECT_TRUE(page.hssBtn.down());
+    EXPECT_TRUE(page.hssButton.down());
     EXPECT_EQ(page.toolList.items(),
               (std::vector<std::string>{"Spiralbohrer", "Aufbohrer", "Aufsteck-Aufbohrer"}));
     EXPECT_EQ(page.coatingList.text(), "HSS/HSS-E unbeschichtet");

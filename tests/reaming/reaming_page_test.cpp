@@ -34,7 +34,7 @@ class ReamingPageTest : public PageFixture<ReamingPage> {
 };
 
 TEST_P(ReamingPageTest, StartsWithTheHssMachineReamerFilledIn) {
-    EXPECT_TRUE(page.hssBtn.down());
+    EXPECT_TRUE(page.hssButton.down());
     EXPECT_EQ(page.materialList.text(), " Stahl bis 500 N/mm2");
     EXPECT_EQ(page.diameterList.text(), "1.5");
     expectBar("ScrollBar8", 100, 120, 110);

@@ -296,7 +296,8 @@ void RandomUser::act() {
     }
     if (roll < 82) {
         note("advice button");
-        expect(main.userClick(main.advisorButton.name()), Usable(main.advisorButton), "advice button");
+        expect(main.userClick(main.advisorButton.name()), Usable(main.advisorButton),
+               "advice button");
         return;
     }
     if (roll < 85) {
