@@ -4,7 +4,7 @@
 #pragma once
 // The fixture of a page model's tests: the page on a shell of its own, run
 // under each decimal separator (instantiate with ::testing::Values(',', '.')),
-// and the user's entry points by component name.
+// and the user's entry points for the page's controls.
 
 #include "shell/control_set.h"
 #include "shell/messages.h"
@@ -14,8 +14,14 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zerbo::testing {
+
+// Controls of different kinds as one list, for checks they share.
+template <class... C> std::vector<const Control*> All(const C&... controls) {
+    return {&controls...};
+}
 
 template <class Page> class PageFixture : public ::testing::TestWithParam<char> {
   protected:
@@ -29,31 +35,29 @@ template <class Page> class PageFixture : public ::testing::TestWithParam<char> 
         std::replace(s.begin(), s.end(), '.', GetParam());
         return s;
     }
-    std::string field(const char* name) const { return page.template get<Field>(name).text(); }
-    double num(const char* name) const { return shell.numbers.parse(field(name)); }
-    std::string label(const char* name) const { return page.template get<Label>(name).caption; }
-    const Bar& bar(const char* name) const { return page.template get<Bar>(name); }
-    bool visible(const char* name) const { return page.find(name)->visible; }
+    double num(const Field& field) const { return shell.numbers.parse(field.text()); }
 
-    void click(const char* name, int times = 1) {
+    // What the user does; each fails the test when the control ignores it.
+    void click(const Control& c, int times = 1) {
         for (int i = 0; i < times; ++i)
-            ASSERT_TRUE(page.userClick(name)) << name;
+            ASSERT_TRUE(page.userClick(c.name())) << c.name();
     }
-    void select(const char* name, int index) { ASSERT_TRUE(page.userSelect(name, index)) << name; }
+    void select(const List& list, int index) {
+        ASSERT_TRUE(page.userSelect(list.name(), index)) << list.name();
+    }
     // Selects the list item with this text.
-    void choose(const char* name, std::string_view text) {
-        const auto& items = page.template get<List>(name).items();
-        const auto it = std::find(items.begin(), items.end(), text);
-        ASSERT_NE(it, items.end()) << name << " " << text;
-        select(name, static_cast<int>(it - items.begin()));
+    void choose(const List& list, std::string_view text) {
+        const auto it = std::find(list.items().begin(), list.items().end(), text);
+        ASSERT_NE(it, list.items().end()) << list.name() << " " << text;
+        select(list, static_cast<int>(it - list.items().begin()));
     }
-    void scroll(const char* name, int position) {
-        ASSERT_TRUE(page.userScroll(name, position)) << name;
+    void scroll(const Bar& bar, int position) {
+        ASSERT_TRUE(page.userScroll(bar.name(), position)) << bar.name();
     }
-    void expectBar(const char* name, int min, int max, int position) const {
-        EXPECT_EQ(bar(name).min(), min) << name;
-        EXPECT_EQ(bar(name).max(), max) << name;
-        EXPECT_EQ(bar(name).position(), position) << name;
+    void expectBar(const Bar& bar, int min, int max, int position) const {
+        EXPECT_EQ(bar.min(), min) << bar.name();
+        EXPECT_EQ(bar.max(), max) << bar.name();
+        EXPECT_EQ(bar.position(), position) << bar.name();
     }
 };
 

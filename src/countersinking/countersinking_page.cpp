@@ -29,11 +29,6 @@ std::int32_t Tenths(double value) {
     return RoundAsShown(value, 1);
 }
 
-void Show(std::initializer_list<Control*> controls, bool visible) {
-    for (Control* c : controls)
-        c->visible = visible;
-}
-
 template <class Range> std::vector<std::string> Texts(const Range& range) {
     return {range.begin(), range.end()};
 }
@@ -54,8 +49,8 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
     // The pilot list only shows the diameter; the user never changes it.
     pilot.enabled = false;
     Show({&pilot, &pilotCaption}, false);
-    speedStep_.set(30);
-    feedStep_.set(0);
+    speedStep.set(30);
+    feedStep.set(0);
     showIncreases(false);
 
     for (List* l : {&toolType, &coating, &size, &edges, &material, &pilot})
@@ -70,11 +65,12 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
     add(speedMin);
     add(speedMax);
     add(feed);
-    for (Button* b : {&feedDown, &feedUp, &speedDown, &speedUp})
+    for (Button* b : {&feedStep.down, &feedStep.up, &speedStep.down, &speedStep.up})
         add(*b);
-    add(feedIncrease);
-    add(speedIncrease);
-    for (Field* f : {&spindleSpeed, &feedRate, &kc, &removalRate, &power})
+    add(feedStep.field);
+    add(speedStep.field);
+    for (Field* f : {&results.spindleSpeed, &results.feedRate, &results.kc, &results.removalRate,
+                     &results.power})
         add(*f);
     add(coolant);
 
@@ -85,10 +81,10 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
     pilot.onChange = [this] { PilotChanged(); };
     speedBar.onChange = [this] { SpeedBarMoved(); };
     preDrillBar.onChange = [this] { PreDrillBarMoved(); };
-    feedDown.onClick = [this] { FeedIncreaseClicked(-1); };
-    feedUp.onClick = [this] { FeedIncreaseClicked(+1); };
-    speedDown.onClick = [this] { SpeedIncreaseClicked(-1); };
-    speedUp.onClick = [this] { SpeedIncreaseClicked(+1); };
+    feedStep.down.onClick = [this] { FeedIncreaseClicked(-1); };
+    feedStep.up.onClick = [this] { FeedIncreaseClicked(+1); };
+    speedStep.down.onClick = [this] { SpeedIncreaseClicked(-1); };
+    speedStep.up.onClick = [this] { SpeedIncreaseClicked(+1); };
 }
 
 // ---------------------------------------------------------------------------
@@ -108,16 +104,12 @@ void CountersinkingPage::entered() {
 }
 
 void CountersinkingPage::assignHints() {
-    spindleSpeed.hint = kHintSpindleSpeed;
-    feedRate.hint = kHintFeedRate;
-    kc.hint = kHintSpecificForce;
-    removalRate.hint = kHintRemovalRate;
-    power.hint = kHintPower;
+    results.assignHints();
     feed.hint = kHintFeedPerRevolution;
     cuttingSpeed.hint = kHintCuttingSpeed;
     preDrill.hint = "Vorbohrdurchmesser";
-    feedIncrease.hint = "Erhöhung des Vorschubs in %";
-    speedIncrease.hint = kHintSpeedIncrease;
+    feedStep.assignHints("Erhöhung des Vorschubs in %", kHintFeedStepDown, kHintFeedStepUp);
+    speedStep.assignHints(kHintSpeedIncrease, kHintSpeedStepDown, kHintSpeedStepUp);
     toolType.hint = "Senkertyp";
     edges.hint = "Senkerschneidenzahl";
     size.hint = "Senkerdurchmesser bzw. Größe";
@@ -127,10 +119,6 @@ void CountersinkingPage::assignHints() {
     preDrillBar.hint = "Vorbohrdurchmesserschieber";
     speedBar.hint = kHintSpeedBar;
     coolant.hint = kHintCoolant;
-    speedDown.hint = kHintSpeedStepDown;
-    speedUp.hint = kHintSpeedStepUp;
-    feedDown.hint = "Vorschub in 1%-Schritten reduzieren";
-    feedUp.hint = "Vorschub in 1%-Schritten erhöhen";
 }
 
 // ---------------------------------------------------------------------------
@@ -197,13 +185,13 @@ void CountersinkingPage::PreDrillBarMoved() {
 }
 
 void CountersinkingPage::FeedIncreaseClicked(int direction) {
-    if (!feedStep_.step(direction)) return;
+    if (!feedStep.step(direction)) return;
     SetFeed();
     recomputeResults();
 }
 
 void CountersinkingPage::SpeedIncreaseClicked(int direction) {
-    if (!speedStep_.step(direction)) return;
+    if (!speedStep.step(direction)) return;
     SetSpeedBar();
     recomputeResults();
 }
@@ -226,8 +214,8 @@ void CountersinkingPage::FillCoatings() {
 void CountersinkingPage::ShowIncreaseControls() {
     showIncreases(coated());
     if (!coated()) return;
-    feedStep_.set(kCoatedIncrease);
-    speedStep_.set(kCoatedIncrease);
+    feedStep.set(kCoatedIncrease);
+    speedStep.set(kCoatedIncrease);
 }
 
 void CountersinkingPage::ApplyVisibility() {
@@ -237,7 +225,8 @@ void CountersinkingPage::ApplyVisibility() {
 }
 
 void CountersinkingPage::showIncreases(bool visible) {
-    Show({&feedDown, &feedUp, &feedIncrease, &speedDown, &speedUp, &speedIncrease}, visible);
+    feedStep.show(visible);
+    speedStep.show(visible);
 }
 
 void CountersinkingPage::FillPilots() {
@@ -263,12 +252,12 @@ void CountersinkingPage::SetFeed() {
         feed.setText(std::string(table));
         return;
     }
-    feed.setText(text(AdjustByPercent("+", feedStep_.value(), shell().numbers.parse(table))));
+    feed.setText(text(AdjustByPercent("+", feedStep.value(), shell().numbers.parse(table))));
 }
 
 void CountersinkingPage::SetKc() {
     if (const CountersinkMaterial* row = materialRow())
-        kc.setText(WriteWhole(MaterialBaseForce(row->forceRow)));
+        results.kc.setText(WriteWhole(MaterialBaseForce(row->forceRow)));
 }
 
 void CountersinkingPage::SetSpeedBar() {
@@ -279,7 +268,7 @@ void CountersinkingPage::SetSpeedBar() {
         speedMax.caption = WriteWhole(vcMax_);
         return;
     }
-    const double p = speedStep_.value();
+    const double p = speedStep.value();
     const double low = AdjustByPercent("+", p, vcMin_);
     const double high = AdjustByPercent("+", p, vcMax_);
     // The middle, not rounded: the field shows it exactly, the bar stands
@@ -311,31 +300,31 @@ void CountersinkingPage::SetPreDrillBar() {
 }
 
 void CountersinkingPage::RecomputeSpeed() {
-    spindleSpeed.setText(text(computedSpeed()));
+    results.spindleSpeed.setText(text(computedSpeed()));
 }
 
 void CountersinkingPage::RecomputeFeedRate() {
-    feedRate.setText(text(LD(numOr(feed, 0)) * computedSpeed()));
+    results.feedRate.setText(text(LD(numOr(feed, 0)) * computedSpeed()));
 }
 
 void CountersinkingPage::RecomputeRemoval() {
     const CountersinkType* type = typeRow();
     const int angle = type != nullptr ? type->angle : 0;
     const double d = diameter();
-    const double vf = numOr(feedRate, 0);
+    const double vf = numOr(results.feedRate, 0);
     // The pre-drilled diameter d0 is the bar's value, whether the user or
     // a step set it.
     const double d0 = static_cast<double>(LD(preDrillBar.position()) / 10);
     const double depth = angle > 0 ? CountersinkDepth(d0, d, angle) : numOr(feed, 0);
-    removalRate.setText(text(RemovalRate(vf, d, depth)));
+    results.removalRate.setText(text(RemovalRate(vf, d, depth)));
 }
 
 void CountersinkingPage::RecomputePower() {
     const double d = diameter();
     const double pilotDiameter = shell().numbers.parseOr(pilot.text(), 0);
     const double z = shell().numbers.parseOr(edges.text(), 0);
-    const double torque = TorqueRing(numOr(kc, 0), numOr(feed, 0), z, pilotDiameter, d);
-    power.setText(text(PowerFromTorque(torque, numOr(spindleSpeed, 0))));
+    const double torque = TorqueRing(numOr(results.kc, 0), numOr(feed, 0), z, pilotDiameter, d);
+    results.power.setText(text(PowerFromTorque(torque, numOr(results.spindleSpeed, 0))));
 }
 
 void CountersinkingPage::recomputeResults() {

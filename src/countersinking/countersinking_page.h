@@ -11,6 +11,7 @@
 #include "countersinking/countersink_data.h"
 #include "shell/control_set.h"
 #include "shell/percent_step.h"
+#include "shell/result_block.h"
 
 namespace zerbo {
 
@@ -43,20 +44,12 @@ class CountersinkingPage : public PageModel {
     // Feed per revolution f ("Vorsch. pro Umdr. f:")
     Field feed{"Edit23"};
 
-    // Raises for coated countersinks, 0..30 %
-    Button feedDown{"SpeedButton57"};
-    Button feedUp{"SpeedButton58"};
-    Field feedIncrease{"Edit66"};
-    Button speedDown{"SpeedButton59"};
-    Button speedUp{"SpeedButton60"};
-    Field speedIncrease{"Edit67"};
+    // Feed and speed raises for coated countersinks, 0..30 %
+    PercentStep feedStep{"SpeedButton57", "Edit66", "SpeedButton58", 0, 30};
+    PercentStep speedStep{"SpeedButton59", "Edit67", "SpeedButton60", 0, 30};
 
     // Results
-    Field spindleSpeed{"Edit25"}; // "n in U/Min."
-    Field feedRate{"Edit26"};     // "Vf in mm/min."
-    Field kc{"Edit27"};           // "kc in N/mm²"
-    Field removalRate{"Edit28"};  // "Q in cm³/Min."
-    Field power{"Edit29"};        // "Pe in kW"
+    ResultBlock results{"Edit25", "Edit26", "Edit27", "Edit28", "Edit29"};
     Memo coolant{"Memo3"};        // "Kühl- und Schmiermittel:"
 
     void startUp() override;
@@ -64,8 +57,8 @@ class CountersinkingPage : public PageModel {
     void assignHints() override;
 
     bool coated() const { return coating.index() > 0; }
-    int feedPercent() const { return feedStep_.value(); }
-    int speedPercent() const { return speedStep_.value(); }
+    int feedPercent() const { return feedStep.value(); }
+    int speedPercent() const { return speedStep.value(); }
 
   private:
     // Handlers
@@ -107,8 +100,6 @@ class CountersinkingPage : public PageModel {
     double diameter() const;
     double computedSpeed() const;
 
-    PercentStep feedStep_{feedIncrease, 0, 30};
-    PercentStep speedStep_{speedIncrease, 0, 30};
     // The speed range of this page's own last look-up; other pages write
     // the shared range too.
     int vcMin_ = 0;

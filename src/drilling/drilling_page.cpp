@@ -22,11 +22,6 @@ namespace {
 using LD = long double;
 
 
-void Show(std::initializer_list<Control*> controls, bool visible) {
-    for (Control* c : controls)
-        c->visible = visible;
-}
-
 template <class Items> std::vector<std::string> Texts(const Items& items) {
     std::vector<std::string> texts;
     for (const auto& item : items)
@@ -54,11 +49,10 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     feedMinCaption.caption = "min.";
     feedMaxCaption.caption = "max";
     coolantCaption.caption = "Kühl- bzw. Schmiermittel:";
-    feedStep_.set(5);
-    speedStep_.set(15);
-    Show({&feedPercent, &speedPercent, &feedPercentDown, &feedPercentUp, &speedPercentDown,
-          &speedPercentUp},
-         false);
+    feedStep.set(5);
+    speedStep.set(15);
+    feedStep.show(false);
+    speedStep.show(false);
     feedBar.smallStep = 10;
     feedBar.largeStep = 100;
 
@@ -80,13 +74,14 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     add(feed);
     for (Label* l : {&feedUnit, &feedMinCaption, &feedMaxCaption, &feedMin, &feedMax})
         add(*l);
-    add(feedPercent);
-    add(feedPercentDown);
-    add(feedPercentUp);
-    add(speedPercent);
-    add(speedPercentDown);
-    add(speedPercentUp);
-    for (Field* f : {&spindleSpeed, &feedRate, &kc, &power, &removalRate})
+    add(feedStep.field);
+    add(feedStep.down);
+    add(feedStep.up);
+    add(speedStep.field);
+    add(speedStep.down);
+    add(speedStep.up);
+    for (Field* f : {&results.spindleSpeed, &results.feedRate, &results.kc, &results.power,
+                     &results.removalRate})
         add(*f);
     add(coolant);
     add(coolantCaption);
@@ -99,10 +94,10 @@ DrillingPage::DrillingPage(Shell& shell) : PageModel(shell, "Bohren", 106) {
     diameterList.onChange = [this] { DiameterChanged(); };
     speedBar.onChange = [this] { SpeedBarMoved(); };
     feedBar.onChange = [this] { FeedBarMoved(); };
-    feedPercentDown.onClick = [this] { PercentClicked(feedStep_, -1, true); };
-    feedPercentUp.onClick = [this] { PercentClicked(feedStep_, +1, true); };
-    speedPercentDown.onClick = [this] { PercentClicked(speedStep_, -1, false); };
-    speedPercentUp.onClick = [this] { PercentClicked(speedStep_, +1, false); };
+    feedStep.down.onClick = [this] { PercentClicked(feedStep, -1, true); };
+    feedStep.up.onClick = [this] { PercentClicked(feedStep, +1, true); };
+    speedStep.down.onClick = [this] { PercentClicked(speedStep, -1, false); };
+    speedStep.up.onClick = [this] { PercentClicked(speedStep, +1, false); };
 }
 
 DrillKeys DrillingPage::keys() const {
@@ -123,22 +118,15 @@ void DrillingPage::startUp() {
 }
 
 void DrillingPage::assignHints() {
-    spindleSpeed.hint = kHintSpindleSpeed;
-    feedRate.hint = kHintFeedRate;
-    kc.hint = kHintSpecificForce;
-    power.hint = kHintPower;
-    removalRate.hint = kHintRemovalRate;
+    results.assignHints();
     feed.hint = kHintFeedPerRevolution;
     cuttingSpeed.hint = kHintCuttingSpeed;
     edges.hint = "Bohrerschneidenzahl";
-    feedPercent.hint = "Erhöhung der Vorschubgeschwindigkeit in %";
-    speedPercent.hint = kHintSpeedIncrease;
+    feedStep.assignHints("Erhöhung der Vorschubgeschwindigkeit in %", kHintFeedStepDown,
+                         kHintFeedStepUp);
+    speedStep.assignHints(kHintSpeedIncrease, kHintSpeedStepDown, kHintSpeedStepUp);
     hssButton.hint = kHintHss;
     carbideButton.hint = "Vollhartmetall/Wendeplatte";
-    feedPercentDown.hint = "Vorschub in 1%-Schritten reduzieren";
-    feedPercentUp.hint = "Vorschub in 1%-Schritten erhöhen";
-    speedPercentDown.hint = kHintSpeedStepDown;
-    speedPercentUp.hint = kHintSpeedStepUp;
     coolant.hint = kHintMaterialList;
     toolList.hint = "Werkzeugtyp";
     coatingList.hint = kHintCuttingMaterial;
@@ -248,9 +236,9 @@ void DrillingPage::FeedBarMoved() {
     recomputeResults();
 }
 
-void DrillingPage::PercentClicked(PercentStep& percent, int direction, bool feedStep) {
+void DrillingPage::PercentClicked(PercentStep& percent, int direction, bool feed) {
     if (!percent.step(direction)) return;
-    if (feedStep)
+    if (feed)
         SetDrillFeedBar();
     else
         SetDrillSpeedBar();
@@ -293,7 +281,7 @@ void DrillingPage::ApplyMaterialData() {
     gradeBaseForce_ = MaterialBaseForce(m->gradeRow);
     coolant.lines = CoolantLines(*m);
     coolant.visible = true;
-    kc.setText(WriteWhole(gradeBaseForce_));
+    results.kc.setText(WriteWhole(gradeBaseForce_));
 }
 
 void DrillingPage::ShowToolInfo() {
@@ -357,12 +345,11 @@ void DrillingPage::ShowToolInfo() {
 
 void DrillingPage::ShowPercentButtons() {
     const bool show = coatedHss();
-    Show({&feedPercent, &speedPercent, &feedPercentDown, &feedPercentUp, &speedPercentDown,
-          &speedPercentUp},
-         show);
+    feedStep.show(show);
+    speedStep.show(show);
     if (!show) return;
-    feedStep_.set(5);
-    speedStep_.set(15);
+    feedStep.set(5);
+    speedStep.set(15);
 }
 
 // ---------------------------------------------------------------------------
@@ -411,7 +398,7 @@ void DrillingPage::SetDrillFeedBar() {
         return;
     }
     if (!coatedHss()) return;
-    const double p = feedStep_.value();
+    const double p = feedStep.value();
     const double f1 = AdjustByPercent("+", p, feedMin_);
     const double f2 = AdjustByPercent("+", p, feedMax_);
     if (feedText_ != "Hand" && !feedText_.empty()) feed.setText(text(f1 + (LD(f2) - f1) / 2));
@@ -444,7 +431,7 @@ void DrillingPage::SetDrillSpeedBar() {
         speedMax.caption = WriteWhole(speedMax_);
         return;
     }
-    const double p = speedStep_.value();
+    const double p = speedStep.value();
     const double vc1 = AdjustByPercent("+", p, speedMin_);
     const double vc2 = AdjustByPercent("+", p, speedMax_);
     const double middle = static_cast<double>(vc1 + (LD(vc2) - vc1) / 2);
@@ -473,25 +460,25 @@ double DrillingPage::feedValue() const {
 }
 
 void DrillingPage::RecomputeDrillSpeed() {
-    spindleSpeed.setText(text(SpindleSpeed(diameterValue(), numOr(cuttingSpeed, 0))));
+    results.spindleSpeed.setText(text(SpindleSpeed(diameterValue(), numOr(cuttingSpeed, 0))));
 }
 
 void DrillingPage::RecomputeFeedRate() {
     const double n = SpindleSpeed(diameterValue(), numOr(cuttingSpeed, 0));
-    feedRate.setText(text(Product2(feedValue(), n)));
+    results.feedRate.setText(text(Product2(feedValue(), n)));
 }
 
 void DrillingPage::RecomputeDrillRemoval() {
-    removalRate.setText(text(LD(diameterValue()) / 4 * feedValue() * numOr(cuttingSpeed, 0)));
+    results.removalRate.setText(text(LD(diameterValue()) / 4 * feedValue() * numOr(cuttingSpeed, 0)));
 }
 
 void DrillingPage::RecomputeDrillPower() {
     const double f = feedValue();
     const double z = std::clamp(numOr(edges, 1), 1.0, 255.0);
-    const double kcValue = numOr(kc, 0);
+    const double kcValue = numOr(results.kc, 0);
     const double torque =
         TorqueDrill(static_cast<std::uint8_t>(z), kcValue, f / z, diameterValue());
-    power.setText(text(PowerFromTorque(torque, numOr(spindleSpeed, 0))));
+    results.power.setText(text(PowerFromTorque(torque, numOr(results.spindleSpeed, 0))));
 }
 
 void DrillingPage::recomputeResults() {

@@ -12,6 +12,7 @@
 #include "drilling/drill_data.h"
 #include "shell/control_set.h"
 #include "shell/percent_step.h"
+#include "shell/result_block.h"
 
 #include <cstdint>
 #include <string>
@@ -62,20 +63,12 @@ class DrillingPage : public PageModel {
     Label feedMin{"Label155"};
     Label feedMax{"Label156"};
 
-    // Feed and speed increase of coated HSS drills
-    Field feedPercent{"Edit64"};
-    Button feedPercentDown{"SpeedButton53"};
-    Button feedPercentUp{"SpeedButton54"};
-    Field speedPercent{"Edit65"};
-    Button speedPercentDown{"SpeedButton55"};
-    Button speedPercentUp{"SpeedButton56"};
+    // Feed (0..10 %) and speed (0..30 %) increase of coated HSS drills
+    PercentStep feedStep{"SpeedButton53", "Edit64", "SpeedButton54", 0, 10};
+    PercentStep speedStep{"SpeedButton55", "Edit65", "SpeedButton56", 0, 30};
 
     // Results ("Ergebnis:") and coolant
-    Field spindleSpeed{"Edit39"};
-    Field feedRate{"Edit40"};
-    Field kc{"Edit41"};
-    Field power{"Edit42"};
-    Field removalRate{"Edit43"};
+    ResultBlock results{"Edit39", "Edit40", "Edit41", "Edit43", "Edit42"};
     Memo coolant{"Memo5"};
     Label coolantCaption{"Label112"}; // "Kühl- bzw. Schmiermittel:"
 
@@ -108,7 +101,7 @@ class DrillingPage : public PageModel {
     void SpeedBarMoved();
     void FeedBarMoved();
     // The "−" and "+" buttons of the feed and speed increases.
-    void PercentClicked(PercentStep& percent, int direction, bool feedStep);
+    void PercentClicked(PercentStep& percent, int direction, bool feed);
 
     // Steps
     void FillToolList();
@@ -136,9 +129,6 @@ class DrillingPage : public PageModel {
     double feedValue() const;
     void showFeedRange(bool visible);
 
-    // The raises of coated HSS drills: feed 0..10 %, speed 0..30 %.
-    PercentStep feedStep_{feedPercent, 0, 10};
-    PercentStep speedStep_{speedPercent, 0, 30};
 
     double feedMin_ = 0;
     double feedMax_ = 0;

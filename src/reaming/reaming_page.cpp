@@ -22,11 +22,6 @@ using reaming::Group;
 
 std::vector<std::string> Items(reaming::Texts texts) { return {texts.begin(), texts.end()}; }
 
-void Show(std::initializer_list<Control*> controls, bool visible) {
-    for (Control* c : controls)
-        c->visible = visible;
-}
-
 // The reamer's lead angle, degrees: with it the allowance gives the depth of cut.
 constexpr double kChamferAngle = 45;
 
@@ -47,7 +42,7 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
     speedBar.largeStep = 10;
     feedBar.smallStep = 1;
     feedBar.largeStep = 10;
-    speedIncreaseStep_.set(50);
+    speedStep.set(50);
 
     for (Control* c : std::initializer_list<Control*>{&hssButton,
                                                       &hmButton,
@@ -59,9 +54,9 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
                                                       &cuttingSpeed,
                                                       &speedMin,
                                                       &speedMax,
-                                                      &speedDownButton,
-                                                      &speedUpButton,
-                                                      &speedPercent,
+                                                      &speedStep.down,
+                                                      &speedStep.up,
+                                                      &speedStep.field,
                                                       &feed,
                                                       &feedBar,
                                                       &feedLow,
@@ -71,14 +66,14 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
                                                       &feedMaxCaption,
                                                       &allowance,
                                                       &allowanceIncreaseCaption,
-                                                      &allowanceDownButton,
-                                                      &allowanceUpButton,
-                                                      &allowancePercent,
-                                                      &spindleSpeed,
-                                                      &feedRate,
-                                                      &kc,
-                                                      &removalRate,
-                                                      &power,
+                                                      &allowanceStep.down,
+                                                      &allowanceStep.up,
+                                                      &allowanceStep.field,
+                                                      &results.spindleSpeed,
+                                                      &results.feedRate,
+                                                      &results.kc,
+                                                      &results.removalRate,
+                                                      &results.power,
                                                       &coolant})
         add(*c);
 
@@ -90,10 +85,10 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
     diameterList.onChange = [this] { DiameterChanged(); };
     speedBar.onChange = [this] { SpeedBarMoved(); };
     feedBar.onChange = [this] { FeedBarMoved(); };
-    speedUpButton.onClick = [this] { SpeedIncreaseClicked(+1); };
-    speedDownButton.onClick = [this] { SpeedIncreaseClicked(-1); };
-    allowanceDownButton.onClick = [this] { AllowanceIncreaseClicked(-1); };
-    allowanceUpButton.onClick = [this] { AllowanceIncreaseClicked(+1); };
+    speedStep.up.onClick = [this] { SpeedIncreaseClicked(+1); };
+    speedStep.down.onClick = [this] { SpeedIncreaseClicked(-1); };
+    allowanceStep.down.onClick = [this] { AllowanceIncreaseClicked(-1); };
+    allowanceStep.up.onClick = [this] { AllowanceIncreaseClicked(+1); };
 }
 
 void ReamingPage::startUp() {
@@ -104,19 +99,13 @@ void ReamingPage::startUp() {
 
 void ReamingPage::assignHints() {
     allowance.hint = "Reibaufmaß";
-    allowancePercent.hint = "Erhöhung des Reibaufmaßes in %";
-    speedPercent.hint = kHintSpeedIncrease;
-    spindleSpeed.hint = kHintSpindleSpeed;
-    feedRate.hint = kHintFeedRate;
-    kc.hint = kHintSpecificForce;
-    removalRate.hint = kHintRemovalRate;
-    power.hint = kHintPower;
+    allowanceStep.field.hint = "Erhöhung des Reibaufmaßes in %";
+    speedStep.assignHints(kHintSpeedIncrease, kHintSpeedStepDown, kHintSpeedStepUp);
+    results.assignHints();
     feed.hint = kHintFeedPerRevolution;
     cuttingSpeed.hint = kHintCuttingSpeed;
     hssButton.hint = kHintHss;
     hmButton.hint = "Hartmetall";
-    speedDownButton.hint = kHintSpeedStepDown;
-    speedUpButton.hint = kHintSpeedStepUp;
     toolList.hint = "Werkzeugtyp";
     cuttingMaterialList.hint = kHintCuttingMaterial;
     diameterList.hint = "Reibahlendurchmesser";
@@ -221,8 +210,8 @@ void ReamingPage::FeedBarMoved() {
 }
 
 void ReamingPage::SpeedIncreaseClicked(int delta) {
-    if (!speedIncreaseStep_.step(delta)) return;
-    speedIncrease_ = speedIncreaseStep_.value();
+    if (!speedStep.step(delta)) return;
+    speedIncrease_ = speedStep.value();
     SetSpeedRange();
     ComputeFeedRate();
     ComputeSpindleSpeed();
@@ -231,7 +220,7 @@ void ReamingPage::SpeedIncreaseClicked(int delta) {
 }
 
 void ReamingPage::AllowanceIncreaseClicked(int delta) {
-    if (!allowanceIncreaseStep_.step(delta)) return;
+    if (!allowanceStep.step(delta)) return;
     ComputeAllowance();
     ComputeRemovalRate();
     ComputePower();
@@ -244,7 +233,7 @@ void ReamingPage::FillMaterialList() { materialList.fill(Items(reaming::Material
 
 void ReamingPage::LookUpForce() {
     const int row = reaming::ForceRow(group(), materialList.index());
-    kc.setText(WriteWhole(MaterialBaseForce(row)));
+    results.kc.setText(WriteWhole(MaterialBaseForce(row)));
 }
 
 void ReamingPage::ShowCoolant() {
@@ -261,9 +250,9 @@ void ReamingPage::FillDiameterList() {
     diameterList.fill(Items(reaming::Diameters(group(), toolList.index())));
     const int increase = reaming::AllowanceIncrease(group(), toolList.index());
     if (increase > 0)
-        allowanceIncreaseStep_.set(increase);
+        allowanceStep.set(increase);
     else
-        allowancePercent.setText("0%");
+        allowanceStep.field.setText("0%");
 }
 
 bool ReamingPage::LookUpSpeed() {
@@ -308,27 +297,27 @@ void ReamingPage::ApplyVisibility() {
         hss && (type == reaming::kHssPeelingCylindrical || type == reaming::kHssPeelingTaper);
     Show({&feedBar, &feedLow, &feedHigh, &feedPercentUnit, &feedMinCaption, &feedMaxCaption},
          coated || peeling);
-    Show({&speedUpButton, &speedDownButton, &speedPercent}, coated);
-    Show({&allowanceIncreaseCaption, &allowanceDownButton, &allowanceUpButton, &allowancePercent},
-         peeling);
-    speedIncrease_ = coated ? speedIncreaseStep_.value() : peeling ? 50 : 0;
+    speedStep.show(coated);
+    allowanceIncreaseCaption.visible = peeling;
+    allowanceStep.show(peeling);
+    speedIncrease_ = coated ? speedStep.value() : peeling ? 50 : 0;
     SetSpeedRange();
     ComputeFeedRate();
 }
 
 void ReamingPage::ComputeSpindleSpeed() {
-    spindleSpeed.setText(text(SpindleSpeed(diameter(), numOr(cuttingSpeed, 0))));
+    results.spindleSpeed.setText(text(SpindleSpeed(diameter(), numOr(cuttingSpeed, 0))));
 }
 
 void ReamingPage::ComputeFeedRate() {
     const double n = SpindleSpeed(diameter(), numOr(cuttingSpeed, 0));
-    feedRate.setText(text(LD(numOr(feed, 0)) * n));
+    results.feedRate.setText(text(LD(numOr(feed, 0)) * n));
 }
 
 void ReamingPage::ComputeAllowance() {
     const auto table = reaming::LookUpAllowance(group(), materialList.index(), diameter());
     if (!table) return;
-    if (!allowancePercent.visible) {
+    if (!allowanceStep.field.visible) {
         allowance.setText(std::string(*table));
     } else if (table->find('-') == std::string_view::npos) {
         allowance.setText(raisedAllowance(*table));
@@ -341,13 +330,13 @@ void ReamingPage::ComputeAllowance() {
 void ReamingPage::ComputeRemovalRate() {
     const double d = diameter();
     const double depth = CountersinkDepth(d - workingAllowance(), d, kChamferAngle);
-    removalRate.setText(text(RemovalRate(depth, d, numOr(feedRate, 0))));
+    results.removalRate.setText(text(RemovalRate(depth, d, numOr(results.feedRate, 0))));
 }
 
 void ReamingPage::ComputePower() {
-    const double torque = TorqueSquare(numOr(kc, 0), numOr(feed, 0), workingAllowance());
-    const double pe = PowerFromTorque(torque, numOr(spindleSpeed, 0));
-    power.setText(WriteFixed(pe, 2, 6, shell().numbers.separator()));
+    const double torque = TorqueSquare(numOr(results.kc, 0), numOr(feed, 0), workingAllowance());
+    const double pe = PowerFromTorque(torque, numOr(results.spindleSpeed, 0));
+    results.power.setText(WriteFixed(pe, 2, 6, shell().numbers.separator()));
 }
 
 double ReamingPage::diameter() const { return shell().numbers.parseOr(diameterList.text(), 0); }
@@ -359,7 +348,7 @@ double ReamingPage::workingAllowance() const {
 
 std::string ReamingPage::raisedAllowance(std::string_view value) const {
     const double v = shell().numbers.parse(value);
-    return TruncateDecimals(text(AdjustByPercent("+", allowanceIncreaseStep_.value(), v)), 3);
+    return TruncateDecimals(text(AdjustByPercent("+", allowanceStep.value(), v)), 3);
 }
 
 } // namespace zerbo

@@ -13,6 +13,7 @@
 #include "reaming/reaming_data.h"
 #include "shell/control_set.h"
 #include "shell/percent_step.h"
+#include "shell/result_block.h"
 
 #include <string>
 #include <string_view>
@@ -38,10 +39,8 @@ class ReamingPage : public PageModel {
     Field cuttingSpeed{"Edit31"};
     Label speedMin{"Label90"};
     Label speedMax{"Label91"};
-    // Vc increase: "−" and "+" around the percentage
-    Button speedDownButton{"SpeedButton34"};
-    Button speedUpButton{"SpeedButton33"};
-    Field speedPercent{"Edit52"};
+    // Vc increase of coated machine reamers, 0..50 %
+    PercentStep speedStep{"SpeedButton34", "Edit52", "SpeedButton33", 0, 50};
 
     // Feed f ("Vorschub f:") and its increase bar, 0..100 %
     Field feed{"Edit30"};
@@ -55,16 +54,11 @@ class ReamingPage : public PageModel {
     // Reaming allowance ("Reibaufmaß:") and its increase ("Erhöhung:")
     Field allowance{"Edit51"};
     Label allowanceIncreaseCaption{"Label97"}; // "Erhöhung:"
-    Button allowanceDownButton{"SpeedButton35"};
-    Button allowanceUpButton{"SpeedButton36"};
-    Field allowancePercent{"Edit53"};
+    // Shown for the peeling reamers only; the others show "0%".
+    PercentStep allowanceStep{"SpeedButton35", "Edit53", "SpeedButton36", 50, 100};
 
     // Results ("Ergebnis:")
-    Field spindleSpeed{"Edit32"};
-    Field feedRate{"Edit33"};
-    Field kc{"Edit34"};
-    Field removalRate{"Edit35"};
-    Field power{"Edit36"};
+    ResultBlock results{"Edit32", "Edit33", "Edit34", "Edit35", "Edit36"};
     Memo coolant{"Memo4"}; // "Kühl- und Schmiermittel:"
 
     void startUp() override;
@@ -115,9 +109,6 @@ class ReamingPage : public PageModel {
     double workingAllowance() const;
     std::string raisedAllowance(std::string_view value) const;
 
-    PercentStep speedIncreaseStep_{speedPercent, 0, 50};
-    // Shown for the peeling reamers only; the others show "0%".
-    PercentStep allowanceIncreaseStep_{allowancePercent, 50, 100};
     // Vc increase in force: the shown percentage, 50 or 0 (see ApplyVisibility).
     int speedIncrease_ = 0;
     reaming::SpeedRange range_;

@@ -11,6 +11,7 @@
 // text changes (the calculator fields behave like that).
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,6 +108,12 @@ class Bar : public Control {
     int max_ = 100;
     int position_ = 0;
 };
+
+// Shows or hides controls together.
+inline void Show(std::initializer_list<Control*> controls, bool visible) {
+    for (Control* c : controls)
+        c->visible = visible;
+}
 
 class ButtonGroup;
 

@@ -27,5 +27,7 @@ inline constexpr const char* kHintMaterialList = "Werkstoffsortenfenster";
 inline constexpr const char* kHintSpeedIncrease = "Erhöhung der Schnittgeschwindigkeit in %";
 inline constexpr const char* kHintSpeedStepDown = "Schnittgeschwindigkeit in 1%-Schritten reduzieren";
 inline constexpr const char* kHintSpeedStepUp = "Schnittgeschwindigkeit in 1%-Schritten erhöhen";
+inline constexpr const char* kHintFeedStepDown = "Vorschub in 1%-Schritten reduzieren";
+inline constexpr const char* kHintFeedStepUp = "Vorschub in 1%-Schritten erhöhen";
 
 } // namespace zerbo

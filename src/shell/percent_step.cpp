@@ -11,7 +11,7 @@ namespace zerbo {
 
 void PercentStep::set(std::int32_t percent) {
     value_ = std::clamp(percent, low_, std::max(low_, high_));
-    field_.setText(WriteWhole(value_) + "%");
+    field.setText(WriteWhole(value_) + "%");
 }
 
 bool PercentStep::step(int direction) {
@@ -19,6 +19,16 @@ bool PercentStep::step(int direction) {
     if (next < low_ || next > high_) return false;
     set(next);
     return true;
+}
+
+void PercentStep::show(bool visible) {
+    Show({&down, &field, &up}, visible);
+}
+
+void PercentStep::assignHints(const char* fieldHint, const char* downHint, const char* upHint) {
+    field.hint = fieldHint;
+    down.hint = downHint;
+    up.hint = upHint;
 }
 
 } // namespace zerbo

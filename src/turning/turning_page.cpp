@@ -35,11 +35,6 @@ constexpr Shank kShanks[] = {{"8", 8, 80},    {"10", 10, 100}, {"12", 12, 125}, 
 constexpr const char* kPartingWidths[] = {"2", "3", "4", "5"};
 
 
-void Show(std::initializer_list<Control*> controls, bool visible) {
-    for (Control* c : controls)
-        c->visible = visible;
-}
-
 constexpr const char* kGroupHints[11] = {"Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",
                                          "Warmfeste Stähle, Vergütungs- und Werkzeugstähle",
                                          "Leg. Stähle bis 1400 N/mm2, Schnellarb.Stähle",

@@ -78,7 +78,7 @@ QGroupBox* Speed(const CountersinkingPage& page, QWidget* parent) {
     g->addWidget(bar, 0, 0, 1, 2);
     g->addWidget(MakeField(page.cuttingSpeed, box, 70), 0, 2);
     g->addWidget(MakeLabel("m/Min.", box), 0, 3);
-    g->addWidget(MakePercentStepper(page.speedDown, page.speedIncrease, page.speedUp, box), 0, 4);
+    g->addWidget(MakePercentStepper(page.speedStep, box), 0, 4);
     g->addWidget(MakeLabel("min.", box), 1, 0);
     g->addWidget(MakeLabel("max.", box), 1, 1, Qt::AlignRight);
     g->addWidget(MakeLabel(page.speedMin, box), 2, 0);
@@ -93,18 +93,15 @@ QGroupBox* Feed(const CountersinkingPage& page, QWidget* parent) {
     h->addWidget(MakeField(page.feed, box, 70));
     h->addWidget(MakeLabel("mm/U", box));
     h->addSpacing(12);
-    h->addWidget(MakePercentStepper(page.feedDown, page.feedIncrease, page.feedUp, box));
+    h->addWidget(MakePercentStepper(page.feedStep, box));
     h->addStretch(1);
     return box;
 }
 
 QGroupBox* Results(const CountersinkingPage& page, QWidget* parent) {
     return MakeResultBox("",
-                         {{"n in U/Min.", page.spindleSpeed},
-                          {"Vf in mm/min.", page.feedRate},
-                          {"kc in N/mm²", page.kc},
-                          {"Q in cm³/Min.", page.removalRate},
-                          {"Pe in kW", page.power}},
+                         page.results,
+                         {"n in U/Min.", "Vf in mm/min.", "kc in N/mm²", "Q in cm³/Min.", "Pe in kW"},
                          parent);
 }
 

@@ -77,7 +77,7 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
                       &page.speedMin, &page.speedMaxCaption, &page.speedMax},
                      speed));
     sv->addWidget(
-        MakePercentStepper(page.speedPercentDown, page.speedPercent, page.speedPercentUp, speed), 0,
+        MakePercentStepper(page.speedStep, speed), 0,
         Qt::AlignLeft);
     v->addWidget(speed);
 
@@ -87,16 +87,14 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
                                 &page.feedMin, &page.feedMaxCaption, &page.feedMax},
                                feed));
     fv->addWidget(
-        MakePercentStepper(page.feedPercentDown, page.feedPercent, page.feedPercentUp, feed), 0,
+        MakePercentStepper(page.feedStep, feed), 0,
         Qt::AlignLeft);
     v->addWidget(feed);
 
     v->addWidget(MakeResultBox("Ergebnis:",
-                               {{"n in U/Min.:", page.spindleSpeed},
-                                {"Vf in mm/Min.:", page.feedRate},
-                                {"kc in N/mm²", page.kc},
-                                {"Q in cm³/Min.", page.removalRate},
-                                {"Pe in kW", page.power}},
+                               page.results,
+                               {"n in U/Min.:", "Vf in mm/Min.:", "kc in N/mm²", "Q in cm³/Min.",
+                                "Pe in kW"},
                                col));
     v->addStretch(1);
     return col;

@@ -244,24 +244,34 @@ QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> 
     return box;
 }
 
+QGroupBox* MakeResultBox(const QString& title, const ResultBlock& results,
+                         const QString (&captions)[5], QWidget* parent) {
+    return MakeResultBox(title,
+                         {{captions[0], results.spindleSpeed},
+                          {captions[1], results.feedRate},
+                          {captions[2], results.kc},
+                          {captions[3], results.removalRate},
+                          {captions[4], results.power}},
+                         parent);
+}
+
 QToolButton* MakeGlyphButton(const Button& button, const QString& glyph, QWidget* parent) {
     auto* b = MakeSpeedButton(button, glyph, parent);
     b->setCheckable(false);
     return b;
 }
 
-QWidget* MakePercentStepper(const Button& minus, const Field& field, const Button& plus,
-                            QWidget* parent) {
+QWidget* MakePercentStepper(const PercentStep& step, QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* box = new QHBoxLayout(row);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(2);
-    auto* down = MakeGlyphButton(minus, QStringLiteral("−"), row);
+    auto* down = MakeGlyphButton(step.down, QStringLiteral("−"), row);
     SetGlyph(down, "minus");
-    auto* up = MakeGlyphButton(plus, QStringLiteral("+"), row);
+    auto* up = MakeGlyphButton(step.up, QStringLiteral("+"), row);
     SetGlyph(up, "plus");
     box->addWidget(down);
-    box->addWidget(MakeField(field, row, 44));
+    box->addWidget(MakeField(step.field, row, 44));
     box->addWidget(up);
     return row;
 }

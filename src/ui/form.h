@@ -10,6 +10,8 @@
 #include <QString>
 
 #include "shell/controls.h"
+#include "shell/percent_step.h"
+#include "shell/result_block.h"
 
 #include <array>
 #include <initializer_list>
@@ -83,7 +85,7 @@ QGroupBox* MakeMaterialGroupBox(const std::array<Button, 11>& buttons, const Mem
 
 // The caption and result field of one row of a result box.
 struct ResultRow {
-    const char* caption;
+    QString caption;
     const Field& field;
 };
 // A group of result rows: the caption in column 0, the read-only field in
@@ -91,6 +93,9 @@ struct ResultRow {
 // takes the width left over.
 QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> rows,
                          QWidget* parent);
+// The result block of n, Vf, kc, Q and Pe with the page's captions.
+QGroupBox* MakeResultBox(const QString& title, const ResultBlock& results,
+                         const QString (&captions)[5], QWidget* parent);
 
 // A glyph button that does not stay down: the "Steigerung" arrows and the
 // percent buttons.
@@ -98,7 +103,6 @@ QToolButton* MakeGlyphButton(const Button& button, const QString& glyph, QWidget
 
 // A percent stepper as drilling, reaming and countersinking show it: the
 // minus button, the percent field and the plus button in one row.
-QWidget* MakePercentStepper(const Button& minus, const Field& field, const Button& plus,
-                            QWidget* parent);
+QWidget* MakePercentStepper(const PercentStep& step, QWidget* parent);
 
 } // namespace zerbo::ui

@@ -91,7 +91,7 @@ QGroupBox* Speed(const ReamingPage& page, QWidget* parent) {
                               {MakeLabel("min", speed), MakeLabel(page.speedMin, speed)},
                               {MakeLabel("max", speed), MakeLabel(page.speedMax, speed)});
     g->addWidget(
-        MakePercentStepper(page.speedDownButton, page.speedPercent, page.speedUpButton, speed), 1,
+        MakePercentStepper(page.speedStep, speed), 1,
         4, 1, 2, Qt::AlignLeft);
     return speed;
 }
@@ -113,19 +113,16 @@ QGroupBox* Allowance(const ReamingPage& page, QWidget* parent) {
     h->addWidget(MakeLabel("mm", allowance));
     h->addSpacing(24);
     h->addWidget(MakeLabel(page.allowanceIncreaseCaption, allowance));
-    h->addWidget(MakePercentStepper(page.allowanceDownButton, page.allowancePercent,
-                                    page.allowanceUpButton, allowance));
+    h->addWidget(MakePercentStepper(page.allowanceStep, allowance));
     h->addStretch(1);
     return allowance;
 }
 
 QGroupBox* Results(const ReamingPage& page, QWidget* parent) {
     return MakeResultBox("Ergebnis:",
-                         {{"n in U/Min.:", page.spindleSpeed},
-                          {"Vf in mm/Min.:", page.feedRate},
-                          {"kc in N/mm²", page.kc},
-                          {"Q in cm³/Min.:", page.removalRate},
-                          {"Pe in kW:", page.power}},
+                         page.results,
+                         {"n in U/Min.:", "Vf in mm/Min.:", "kc in N/mm²", "Q in cm³/Min.:",
+                          "Pe in kW:"},
                          parent);
 }
 

@@ -18,9 +18,10 @@ class CalculatorTest : public ::testing::TestWithParam<char> {
     Shell shell{messages, help, GetParam()};
     CalculatorPage page{shell};
 
-    void type(const char* name, const std::string& text) { ASSERT_TRUE(page.userEdit(name, text)); }
-    std::string field(const char* name) { return page.get<Field>(name).text(); }
-    double value(const char* name) { return shell.numbers.parse(field(name)); }
+    void type(const Field& field, const std::string& text) {
+        ASSERT_TRUE(page.userEdit(field.name(), text));
+    }
+    double value(const Field& field) { return shell.numbers.parse(field.text()); }
     std::string S(std::string s) const {
         for (char& c : s)
             if (c == '.') c = GetParam();
@@ -29,122 +30,123 @@ class CalculatorTest : public ::testing::TestWithParam<char> {
 };
 
 TEST_P(CalculatorTest, StartsAtZeroAndComputesNothingWithoutDiameter) {
-    for (const char* f : {"Edit68", "Edit69", "Edit70", "Edit71", "Edit72", "Edit73"}) {
-        EXPECT_EQ(field(f), "0");
-        EXPECT_TRUE(page.get<Field>(f).editable);
+    for (const Field* f : {&page.diameter, &page.cuttingSpeed, &page.spindleSpeed, &page.edges,
+                           &page.chipThickness, &page.feedRate}) {
+        EXPECT_EQ(f->text(), "0");
+        EXPECT_TRUE(f->editable);
     }
-    type("Edit69", "200");
-    EXPECT_EQ(field("Edit70"), "0");
-    EXPECT_EQ(field("Edit73"), "0");
+    type(page.cuttingSpeed, "200");
+    EXPECT_EQ(page.spindleSpeed.text(), "0");
+    EXPECT_EQ(page.feedRate.text(), "0");
     EXPECT_EQ(shell.state.calculator.vc, 200);
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_P(CalculatorTest, SpeedThenFeedAsTyped) {
     // Typed character by character, as a user would.
-    for (std::string s : {"5", "50"}) type("Edit68", s);
-    for (std::string s : {"1", "15", "157", "157.", "157.0", "157.08"}) type("Edit69", S(s));
-    EXPECT_NEAR(value("Edit70"), 1000.0, 0.01);
-    EXPECT_EQ(field("Edit70"), S("1000.002338435"));
-    type("Edit71", "4");
-    EXPECT_EQ(field("Edit73"), "0"); // fz is still 0
-    type("Edit72", "0");
-    type("Edit72", S("0."));
-    type("Edit72", S("0.1"));
-    EXPECT_NEAR(value("Edit73"), 400.0, 0.01);
-    EXPECT_EQ(field("Edit73"), S("400.000935374"));
+    for (std::string s : {"5", "50"}) type(page.diameter, s);
+    for (std::string s : {"1", "15", "157", "157.", "157.0", "157.08"}) type(page.cuttingSpeed, S(s));
+    EXPECT_NEAR(value(page.spindleSpeed), 1000.0, 0.01);
+    EXPECT_EQ(page.spindleSpeed.text(), S("1000.002338435"));
+    type(page.edges, "4");
+    EXPECT_EQ(page.feedRate.text(), "0"); // fz is still 0
+    type(page.chipThickness, "0");
+    type(page.chipThickness, S("0."));
+    type(page.chipThickness, S("0.1"));
+    EXPECT_NEAR(value(page.feedRate), 400.0, 0.01);
+    EXPECT_EQ(page.feedRate.text(), S("400.000935374"));
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_P(CalculatorTest, CommaAndPointGiveTheSameDiameter) {
-    type("Edit69", "100");
-    type("Edit68", "12,5");
-    const std::string viaComma = field("Edit70");
+    type(page.cuttingSpeed, "100");
+    type(page.diameter, "12,5");
+    const std::string viaComma = page.spindleSpeed.text();
     EXPECT_EQ(shell.state.calculator.d, 12.5);
-    type("Edit68", "12.5");
+    type(page.diameter, "12.5");
     EXPECT_EQ(shell.state.calculator.d, 12.5);
-    EXPECT_EQ(field("Edit70"), viaComma);
+    EXPECT_EQ(page.spindleSpeed.text(), viaComma);
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_P(CalculatorTest, EmptyingInputsEmptiesResults) {
-    type("Edit68", "50");
-    type("Edit69", "100");
-    type("Edit71", "2");
-    type("Edit72", S("0.05"));
-    ASSERT_NE(field("Edit73"), "");
-    type("Edit69", "");
-    EXPECT_EQ(field("Edit70"), "");
-    EXPECT_EQ(field("Edit73"), "");
+    type(page.diameter, "50");
+    type(page.cuttingSpeed, "100");
+    type(page.edges, "2");
+    type(page.chipThickness, S("0.05"));
+    ASSERT_NE(page.feedRate.text(), "");
+    type(page.cuttingSpeed, "");
+    EXPECT_EQ(page.spindleSpeed.text(), "");
+    EXPECT_EQ(page.feedRate.text(), "");
     EXPECT_EQ(shell.state.calculator.vc, 100); // keeps its last value
 
-    type("Edit69", "100");
-    ASSERT_NE(field("Edit73"), "");
-    type("Edit71", "");
-    EXPECT_EQ(field("Edit73"), "");
+    type(page.cuttingSpeed, "100");
+    ASSERT_NE(page.feedRate.text(), "");
+    type(page.edges, "");
+    EXPECT_EQ(page.feedRate.text(), "");
     EXPECT_EQ(shell.state.calculator.z, 0);
 }
 
 TEST_P(CalculatorTest, TypedSpindleSpeedAndFeedRate) {
-    type("Edit71", "3");
-    type("Edit72", S("0.2"));
-    type("Edit70", "1000");
-    EXPECT_EQ(field("Edit73"), "600");
+    type(page.edges, "3");
+    type(page.chipThickness, S("0.2"));
+    type(page.spindleSpeed, "1000");
+    EXPECT_EQ(page.feedRate.text(), "600");
     // A typed feed rate is replaced by the computed one while inputs exist.
-    type("Edit73", "123");
-    EXPECT_EQ(field("Edit73"), "600");
-    type("Edit70", "");
-    EXPECT_EQ(field("Edit73"), "600"); // an empty n changes nothing
-    type("Edit73", "77");
-    EXPECT_EQ(field("Edit73"), "77"); // nothing to compute from
+    type(page.feedRate, "123");
+    EXPECT_EQ(page.feedRate.text(), "600");
+    type(page.spindleSpeed, "");
+    EXPECT_EQ(page.feedRate.text(), "600"); // an empty n changes nothing
+    type(page.feedRate, "77");
+    EXPECT_EQ(page.feedRate.text(), "77"); // nothing to compute from
 }
 
 TEST_P(CalculatorTest, BadTextShowsTheMessageEmptiesTheFieldAndKeepsTheValue) {
-    type("Edit69", "100");
-    type("Edit68", "20");
-    const std::string n = field("Edit70");
-    type("Edit68", "2x");
+    type(page.cuttingSpeed, "100");
+    type(page.diameter, "20");
+    const std::string n = page.spindleSpeed.text();
+    type(page.diameter, "2x");
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_TRUE(messages.entries[0].isError);
     EXPECT_EQ(messages.entries[0].text, kDecimalErrorText);
-    EXPECT_EQ(field("Edit68"), "");
+    EXPECT_EQ(page.diameter.text(), "");
     EXPECT_EQ(shell.state.calculator.d, 20);
     // The emptied diameter field empties the results, as emptying it would.
-    EXPECT_EQ(field("Edit70"), "");
-    type("Edit68", "20");
-    EXPECT_EQ(field("Edit70"), n);
+    EXPECT_EQ(page.spindleSpeed.text(), "");
+    type(page.diameter, "20");
+    EXPECT_EQ(page.spindleSpeed.text(), n);
 
     for (const char* bad : {"abc", "-", ",", ".", "1,2.3", "1e400", "nan", "inf"}) {
         messages.entries.clear();
-        type("Edit72", bad);
+        type(page.chipThickness, bad);
         EXPECT_EQ(messages.entries.size(), 1u) << bad;
-        EXPECT_EQ(field("Edit72"), "") << bad;
+        EXPECT_EQ(page.chipThickness.text(), "") << bad;
     }
     // Long texts behave like short ones: 300 nines read as 1E300 ...
     messages.entries.clear();
-    type("Edit68", std::string(300, '9'));
+    type(page.diameter, std::string(300, '9'));
     EXPECT_TRUE(messages.entries.empty());
-    EXPECT_EQ(field("Edit70"), S("3.18309886183791E-296"));
+    EXPECT_EQ(page.spindleSpeed.text(), S("3.18309886183791E-296"));
     // ... and 400 do not read at all.
-    type("Edit68", std::string(400, '9'));
-    EXPECT_EQ(field("Edit68"), "");
+    type(page.diameter, std::string(400, '9'));
+    EXPECT_EQ(page.diameter.text(), "");
     EXPECT_EQ(messages.entries.size(), 1u);
 }
 
 TEST_P(CalculatorTest, ResultsThatWouldNotBeFiniteAreRefused) {
-    type("Edit69", "1e300");
-    type("Edit68", "1e-300");
+    type(page.cuttingSpeed, "1e300");
+    type(page.diameter, "1e-300");
     EXPECT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(field("Edit68"), "");
+    EXPECT_EQ(page.diameter.text(), "");
     EXPECT_EQ(shell.state.calculator.d, 0);
     messages.entries.clear();
 
-    type("Edit69", "100");
-    type("Edit68", "10");
-    type("Edit71", "1e300");
-    type("Edit72", "1e300");
+    type(page.cuttingSpeed, "100");
+    type(page.diameter, "10");
+    type(page.edges, "1e300");
+    type(page.chipThickness, "1e300");
     EXPECT_EQ(messages.entries.size(), 1u);
-    EXPECT_EQ(field("Edit72"), "");
+    EXPECT_EQ(page.chipThickness.text(), "");
     EXPECT_EQ(shell.state.calculator.fz, 0);
     for (auto* c : page.controls()) {
         const auto& t = static_cast<Field*>(c)->text();
@@ -154,11 +156,11 @@ TEST_P(CalculatorTest, ResultsThatWouldNotBeFiniteAreRefused) {
 }
 
 TEST_P(CalculatorTest, AFeedRateNextToTheLargestNumberReadsBack) {
-    type("Edit71", "1");
-    type("Edit70", "1");
-    type("Edit72", S("1.7976931348623157e308"));
-    EXPECT_EQ(field("Edit73"), S("1.79769313486231E308"));
-    EXPECT_TRUE(shell.numbers.tryParse(field("Edit73")).has_value());
+    type(page.edges, "1");
+    type(page.spindleSpeed, "1");
+    type(page.chipThickness, S("1.7976931348623157e308"));
+    EXPECT_EQ(page.feedRate.text(), S("1.79769313486231E308"));
+    EXPECT_TRUE(shell.numbers.tryParse(page.feedRate.text()).has_value());
     EXPECT_TRUE(messages.entries.empty());
 }
 

@@ -3,6 +3,8 @@
 
 #include "drilling/drilling_page.h"
 
+#include "milling/milling_page.h"
+
 #include "shell/formulas.h"
 #include "workbench/workbench.h"
 
@@ -16,6 +18,7 @@
 #include <vector>
 
 using namespace zerbo;
+using zerbo::testing::All;
 using zerbo::testing::PageFixture;
 
 namespace {
@@ -27,12 +30,11 @@ class DrillingPageTest : public PageFixture<DrillingPage> {
         page.startUp();
     }
 
-    std::string hint(const char* name) const { return page.find(name)->hint; }
-    void selectDiameter(std::string_view d) { choose("ComboBox23", d); }
+    void selectDiameter(std::string_view d) { choose(page.diameterList, d); }
     void carbide(int tool, int coating = 0) {
-        click("SpeedButton18");
-        select("ComboBox21", tool);
-        if (coating != 0) select("ComboBox22", coating);
+        click(page.carbideButton);
+        select(page.toolList, tool);
+        if (coating != 0) select(page.coatingList, coating);
     }
     std::string n(double d, double vc) const { return shell.numbers.write(SpindleSpeed(d, vc)); }
 };
@@ -44,74 +46,74 @@ TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
     EXPECT_EQ(page.coatingList.text(), "HSS/HSS-E unbeschichtet");
     EXPECT_EQ(page.materialList.text(), " Autom.Stahl bis 500 N/mm2");
     EXPECT_EQ(page.diameterList.text(), "0.2");
-    EXPECT_EQ(field("Edit55"), "2");
-    EXPECT_EQ(label("Label146"), "Typ");
-    EXPECT_EQ(field("Edit54"), "N");
-    EXPECT_EQ(label("Label151"), "Spitzenw.:");
-    EXPECT_EQ(field("Edit56"), "118°");
-    EXPECT_EQ(field("Edit41"), "1550");
+    EXPECT_EQ(page.edges.text(), "2");
+    EXPECT_EQ(page.info1Caption.caption, "Typ");
+    EXPECT_EQ(page.info1.text(), "N");
+    EXPECT_EQ(page.info2Caption.caption, "Spitzenw.:");
+    EXPECT_EQ(page.info2.text(), "118°");
+    EXPECT_EQ(page.results.kc.text(), "1550");
     EXPECT_EQ(page.coolant.lines, std::vector<std::string>{"Bohrölemulsion"});
-    EXPECT_EQ(field("Edit37"), "0.05"); // the table text as it stands
-    EXPECT_FALSE(visible("ScrollBar14"));
-    EXPECT_FALSE(visible("Label155"));
-    expectBar("ScrollBar9", 30, 50, 40);
-    EXPECT_EQ(field("Edit38"), "40");
-    EXPECT_EQ(label("Label109"), "30");
-    EXPECT_EQ(label("Label110"), "50");
-    EXPECT_EQ(field("Edit39"), n(0.2, 40));
-    for (const char* name : {"Edit64", "Edit65", "SpeedButton53", "SpeedButton56"})
-        EXPECT_FALSE(visible(name)) << name;
+    EXPECT_EQ(page.feed.text(), "0.05"); // the table text as it stands
+    EXPECT_FALSE(page.feedBar.visible);
+    EXPECT_FALSE(page.feedMin.visible);
+    expectBar(page.speedBar, 30, 50, 40);
+    EXPECT_EQ(page.cuttingSpeed.text(), "40");
+    EXPECT_EQ(page.speedMin.caption, "30");
+    EXPECT_EQ(page.speedMax.caption, "50");
+    EXPECT_EQ(page.results.spindleSpeed.text(), n(0.2, 40));
+    for (const Control* name : All(page.feedStep.field, page.speedStep.field, page.feedStep.down, page.speedStep.up))
+        EXPECT_FALSE(name->visible) << name->name();
     EXPECT_EQ(shell.state.vcMin, 30);
     EXPECT_EQ(shell.state.vcMax, 50);
 }
 
 TEST_P(DrillingPageTest, CoatedHssRaisesSpeedAndFeedByThePercentages) {
-    select("ComboBox22", 1); // "TiN-beschichtet"
+    select(page.coatingList, 1); // "TiN-beschichtet"
     selectDiameter("5");     // f 0.12, Vc 30..50
-    EXPECT_EQ(field("Edit64"), "5%");
-    EXPECT_EQ(field("Edit65"), "15%");
-    expectBar("ScrollBar9", 345, 575, 460);
-    EXPECT_EQ(field("Edit38"), "46");
-    EXPECT_EQ(label("Label109"), S("34.5"));
-    EXPECT_EQ(label("Label110"), S("57.5"));
-    EXPECT_EQ(field("Edit37"), S("0.126"));
-    EXPECT_FALSE(visible("ScrollBar14"));
+    EXPECT_EQ(page.feedStep.field.text(), "5%");
+    EXPECT_EQ(page.speedStep.field.text(), "15%");
+    expectBar(page.speedBar, 345, 575, 460);
+    EXPECT_EQ(page.cuttingSpeed.text(), "46");
+    EXPECT_EQ(page.speedMin.caption, S("34.5"));
+    EXPECT_EQ(page.speedMax.caption, S("57.5"));
+    EXPECT_EQ(page.feed.text(), S("0.126"));
+    EXPECT_FALSE(page.feedBar.visible);
 
     // the bar carries tenths of m/min
-    ASSERT_TRUE(page.userScroll("ScrollBar9", 351));
-    EXPECT_EQ(field("Edit38"), S("35.1"));
-    EXPECT_EQ(field("Edit39"), n(5, 35.1));
+    ASSERT_TRUE(page.userScroll(page.speedBar.name(), 351));
+    EXPECT_EQ(page.cuttingSpeed.text(), S("35.1"));
+    EXPECT_EQ(page.results.spindleSpeed.text(), n(5, 35.1));
 
     for (int i = 0; i < 5; ++i)
-        click("SpeedButton54");
-    EXPECT_EQ(field("Edit64"), "10%");
-    EXPECT_EQ(field("Edit37"), S("0.132"));
-    const std::string vf = field("Edit40");
-    click("SpeedButton54"); // at the limit nothing happens
-    EXPECT_EQ(field("Edit64"), "10%");
-    EXPECT_EQ(field("Edit40"), vf);
+        click(page.feedStep.up);
+    EXPECT_EQ(page.feedStep.field.text(), "10%");
+    EXPECT_EQ(page.feed.text(), S("0.132"));
+    const std::string vf = page.results.feedRate.text();
+    click(page.feedStep.up); // at the limit nothing happens
+    EXPECT_EQ(page.feedStep.field.text(), "10%");
+    EXPECT_EQ(page.results.feedRate.text(), vf);
 
-    click("SpeedButton55"); // 14 %: 34.2 .. 57
-    expectBar("ScrollBar9", 342, 570, 456);
-    EXPECT_EQ(field("Edit38"), S("45.6"));
-    EXPECT_EQ(label("Label110"), "57");
+    click(page.speedStep.down); // 14 %: 34.2 .. 57
+    expectBar(page.speedBar, 342, 570, 456);
+    EXPECT_EQ(page.cuttingSpeed.text(), S("45.6"));
+    EXPECT_EQ(page.speedMax.caption, "57");
 
     // material and diameter keep the percentages, the tool resets them
-    select("ComboBox25", 1);
-    EXPECT_EQ(field("Edit64"), "10%");
-    EXPECT_EQ(field("Edit65"), "14%");
-    select("ComboBox21", 1);
-    select("ComboBox22", 1);
-    EXPECT_EQ(field("Edit64"), "5%");
-    EXPECT_EQ(field("Edit65"), "15%");
+    select(page.materialList, 1);
+    EXPECT_EQ(page.feedStep.field.text(), "10%");
+    EXPECT_EQ(page.speedStep.field.text(), "14%");
+    select(page.toolList, 1);
+    select(page.coatingList, 1);
+    EXPECT_EQ(page.feedStep.field.text(), "5%");
+    EXPECT_EQ(page.speedStep.field.text(), "15%");
 
     for (int i = 0; i < 16; ++i)
-        click("SpeedButton53");
-    EXPECT_EQ(field("Edit64"), "0%");
+        click(page.feedStep.down);
+    EXPECT_EQ(page.feedStep.field.text(), "0%");
     // uncoated again: whole m/min and the percent buttons hidden
-    select("ComboBox22", 0);
-    EXPECT_FALSE(visible("Edit65"));
-    EXPECT_EQ(field("Edit38"), WriteWhole(bar("ScrollBar9").position()));
+    select(page.coatingList, 0);
+    EXPECT_FALSE(page.speedStep.field.visible);
+    EXPECT_EQ(page.cuttingSpeed.text(), WriteWhole(page.speedBar.position()));
 }
 
 TEST_P(DrillingPageTest, RaisedSpeedBarRoundsTiesAsTheLabelsShowThem) {
@@ -127,74 +129,74 @@ TEST_P(DrillingPageTest, FeedRangePutsTheFeedOnTheBar) {
     carbide(kDin6537Short); // "TiAIN-beschichtet"
     selectDiameter("5");
     EXPECT_EQ(page.feedText(), "0.25-0.45");
-    EXPECT_TRUE(visible("ScrollBar14"));
-    EXPECT_TRUE(visible("Label153"));
-    expectBar("ScrollBar14", 2500, 4500, 3500);
-    EXPECT_EQ(field("Edit37"), S("0.35"));
-    EXPECT_EQ(label("Label155"), S("0.25"));
-    EXPECT_EQ(label("Label156"), S("0.45"));
-    expectBar("ScrollBar9", 60, 80, 70);
-    EXPECT_EQ(field("Edit40"), shell.numbers.write(Product2(0.35, SpindleSpeed(5, 70))));
-    EXPECT_EQ(field("Edit43"), S("30.625"));
+    EXPECT_TRUE(page.feedBar.visible);
+    EXPECT_TRUE(page.feedMinCaption.visible);
+    expectBar(page.feedBar, 2500, 4500, 3500);
+    EXPECT_EQ(page.feed.text(), S("0.35"));
+    EXPECT_EQ(page.feedMin.caption, S("0.25"));
+    EXPECT_EQ(page.feedMax.caption, S("0.45"));
+    expectBar(page.speedBar, 60, 80, 70);
+    EXPECT_EQ(page.results.feedRate.text(), shell.numbers.write(Product2(0.35, SpindleSpeed(5, 70))));
+    EXPECT_EQ(page.results.removalRate.text(), S("30.625"));
     // M = D² f kc / 8000, Pe = M n / 6685
     const double torque = TorqueDrill(2, 1940, 0.35 / 2, 5);
-    EXPECT_EQ(field("Edit42"), shell.numbers.write(PowerFromTorque(torque, SpindleSpeed(5, 70))));
+    EXPECT_EQ(page.results.power.text(), shell.numbers.write(PowerFromTorque(torque, SpindleSpeed(5, 70))));
 
-    ASSERT_TRUE(page.userScroll("ScrollBar14", 2750));
-    EXPECT_EQ(field("Edit37"), S("0.275"));
-    EXPECT_EQ(field("Edit43"), shell.numbers.write(5.0L / 4 * 0.275 * 70));
+    ASSERT_TRUE(page.userScroll(page.feedBar.name(), 2750));
+    EXPECT_EQ(page.feed.text(), S("0.275"));
+    EXPECT_EQ(page.results.removalRate.text(), shell.numbers.write(5.0L / 4 * 0.275 * 70));
 
     // the long drill has its own speeds; a single value hides the bar
-    select("ComboBox21", kDin6537Long);
-    EXPECT_EQ(field("Edit37"), "0.05");
+    select(page.toolList, kDin6537Long);
+    EXPECT_EQ(page.feed.text(), "0.05");
     EXPECT_EQ(page.feedLow(), 0.05);
     EXPECT_EQ(page.feedHigh(), 0.05);
-    EXPECT_FALSE(visible("ScrollBar14"));
-    EXPECT_FALSE(visible("Label156"));
-    expectBar("ScrollBar9", 70, 90, 80);
+    EXPECT_FALSE(page.feedBar.visible);
+    EXPECT_FALSE(page.feedMax.visible);
+    expectBar(page.speedBar, 70, 90, 80);
 }
 
 TEST_P(DrillingPageTest, EmptyFeedTextShowsNoFeedAndComputesWithZero) {
     carbide(kDin6537Long, 1); // "TiN-beschichtet": one material
     ASSERT_EQ(page.materialList.count(), 1);
     selectDiameter("3");
-    EXPECT_EQ(field("Edit37"), S("0.09"));
+    EXPECT_EQ(page.feed.text(), S("0.09"));
     for (std::string_view d : {"2.5", "20"}) {
         SCOPED_TRACE(std::string(d));
         selectDiameter(d);
         EXPECT_EQ(page.feedText(), "");
-        EXPECT_EQ(field("Edit37"), "");
-        for (const char* name : {"ScrollBar14", "Label153", "Label154", "Label155", "Label156"})
-            EXPECT_FALSE(visible(name)) << name;
+        EXPECT_EQ(page.feed.text(), "");
+        for (const Control* name : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax))
+            EXPECT_FALSE(name->visible) << name->name();
         EXPECT_EQ(page.feedLow(), 0.06); // the last feed range stays
         EXPECT_EQ(page.feedHigh(), 0.12);
-        EXPECT_EQ(field("Edit38"), "40"); // 30..50
-        EXPECT_EQ(field("Edit40"), "0");
-        EXPECT_EQ(field("Edit43"), "0");
-        EXPECT_EQ(field("Edit42"), "0");
+        EXPECT_EQ(page.cuttingSpeed.text(), "40"); // 30..50
+        EXPECT_EQ(page.results.feedRate.text(), "0");
+        EXPECT_EQ(page.results.removalRate.text(), "0");
+        EXPECT_EQ(page.results.power.text(), "0");
     }
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_P(DrillingPageTest, HandFeedAndMissingGradeGiveZeroResults) {
-    select("ComboBox25", 37); // " Graphit, Schiefer"
-    EXPECT_EQ(field("Edit37"), "Hand");
+    select(page.materialList, 37); // " Graphit, Schiefer"
+    EXPECT_EQ(page.feed.text(), "Hand");
     EXPECT_EQ(page.feedLow(), 0.05); // the previous number stays
-    EXPECT_EQ(field("Edit40"), "0");
-    EXPECT_EQ(field("Edit43"), "0");
-    EXPECT_EQ(field("Edit42"), "0");
-    expectBar("ScrollBar9", 3, 6, 4);
+    EXPECT_EQ(page.results.feedRate.text(), "0");
+    EXPECT_EQ(page.results.removalRate.text(), "0");
+    EXPECT_EQ(page.results.power.text(), "0");
+    expectBar(page.speedBar, 3, 6, 4);
     // coated, "Hand" stays "Hand"
-    select("ComboBox22", 1);
-    EXPECT_EQ(field("Edit37"), "Hand");
-    EXPECT_EQ(field("Edit41"), "0");
+    select(page.coatingList, 1);
+    EXPECT_EQ(page.feed.text(), "Hand");
+    EXPECT_EQ(page.results.kc.text(), "0");
 
     carbide(kCarbideTwistDrill);
-    select("ComboBox25", 2); // grade row 0
-    EXPECT_EQ(field("Edit41"), "0");
-    EXPECT_NE(field("Edit40"), "0");
-    EXPECT_EQ(field("Edit42"), "0");
-    EXPECT_EQ(field("Edit54"), "P40");
+    select(page.materialList, 2); // grade row 0
+    EXPECT_EQ(page.results.kc.text(), "0");
+    EXPECT_NE(page.results.feedRate.text(), "0");
+    EXPECT_EQ(page.results.power.text(), "0");
+    EXPECT_EQ(page.info1.text(), "P40");
 }
 
 TEST_P(DrillingPageTest, ToolInformationFollowsToolAndDiameter) {
@@ -220,37 +222,37 @@ TEST_P(DrillingPageTest, ToolInformationFollowsToolAndDiameter) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.tool));
-        click(c.hss ? "SpeedButton17" : "SpeedButton18");
-        select("ComboBox21", c.tool);
-        EXPECT_EQ(field("Edit55"), c.edges);
-        EXPECT_EQ(visible("Label146"), c.info1Caption != nullptr);
-        EXPECT_EQ(visible("Edit54"), c.info1Caption != nullptr);
+        click(c.hss ? page.hssButton : page.carbideButton);
+        select(page.toolList, c.tool);
+        EXPECT_EQ(page.edges.text(), c.edges);
+        EXPECT_EQ(page.info1Caption.visible, c.info1Caption != nullptr);
+        EXPECT_EQ(page.info1.visible, c.info1Caption != nullptr);
         if (c.info1Caption) {
-            EXPECT_EQ(label("Label146"), c.info1Caption);
-            EXPECT_EQ(field("Edit54"), c.info1);
+            EXPECT_EQ(page.info1Caption.caption, c.info1Caption);
+            EXPECT_EQ(page.info1.text(), c.info1);
         }
-        EXPECT_EQ(visible("Edit56"), c.info2Caption != nullptr);
+        EXPECT_EQ(page.info2.visible, c.info2Caption != nullptr);
         if (c.info2Caption) {
-            EXPECT_EQ(label("Label151"), c.info2Caption);
-            EXPECT_EQ(field("Edit56"), c.info2);
+            EXPECT_EQ(page.info2Caption.caption, c.info2Caption);
+            EXPECT_EQ(page.info2.text(), c.info2);
         }
     }
     // the pre-drill field keeps its text past 42 mm; the insert limits
     // follow the diameter
     carbide(kCarbideBoringTool);
     selectDiameter("42");
-    EXPECT_EQ(field("Edit56"), "28");
+    EXPECT_EQ(page.info2.text(), "28");
     selectDiameter("43.6");
-    EXPECT_EQ(field("Edit56"), "28");
-    select("ComboBox21", kInsertDrill);
+    EXPECT_EQ(page.info2.text(), "28");
+    select(page.toolList, kInsertDrill);
     selectDiameter("27");
-    EXPECT_EQ(field("Edit54"), "81");
-    EXPECT_EQ(field("Edit56"), "1.5");
+    EXPECT_EQ(page.info1.text(), "81");
+    EXPECT_EQ(page.info2.text(), "1.5");
     // the HSS twist drill shows the material's type and point angle
-    click("SpeedButton17");
-    select("ComboBox25", 13);
-    EXPECT_EQ(field("Edit54"), "Kobalt");
-    EXPECT_EQ(field("Edit56"), "130°");
+    click(page.hssButton);
+    select(page.materialList, 13);
+    EXPECT_EQ(page.info1.text(), "Kobalt");
+    EXPECT_EQ(page.info2.text(), "130°");
     EXPECT_EQ(page.coolant.lines, std::vector<std::string>{"Öl"});
 }
 
@@ -258,17 +260,17 @@ TEST_P(DrillingPageTest, CoatingChangeRefillsTheMaterialListOnce) {
     carbide(kDin6537Short, 1);
     EXPECT_TRUE(page.materialListByCoating());
     EXPECT_EQ(page.materialList.text(), " Rost- und Säurebest. Stähle");
-    EXPECT_EQ(field("Edit41"), "1550");
-    select("ComboBox22", 0);
+    EXPECT_EQ(page.results.kc.text(), "1550");
+    select(page.coatingList, 0);
     EXPECT_EQ(page.materialList.count(), 8);
 
-    select("ComboBox21", kInsertDrill);
-    select("ComboBox25", 5);
-    select("ComboBox22", 1); // first coating change after the DIN 6537 tools
+    select(page.toolList, kInsertDrill);
+    select(page.materialList, 5);
+    select(page.coatingList, 1); // first coating change after the DIN 6537 tools
     EXPECT_EQ(page.materialList.index(), 0);
     EXPECT_FALSE(page.materialListByCoating());
-    select("ComboBox25", 5);
-    select("ComboBox22", 2); // the list stays
+    select(page.materialList, 5);
+    select(page.coatingList, 2); // the list stays
     EXPECT_EQ(page.materialList.index(), 5);
     EXPECT_TRUE(page.coolant.lines.empty());
     EXPECT_TRUE(page.coolant.visible);
@@ -277,33 +279,33 @@ TEST_P(DrillingPageTest, CoatingChangeRefillsTheMaterialListOnce) {
 TEST_P(DrillingPageTest, MissingSpeedEntryKeepsThePagesOwnRange) {
     carbide(kCarbideBoringTool);
     selectDiameter("60");
-    expectBar("ScrollBar9", 35, 40, 37);
+    expectBar(page.speedBar, 35, 40, 37);
     // another page's look-up writes the shared range
     shell.state.vcMin = 150;
     shell.state.vcMax = 250;
     selectDiameter("61.5");
-    expectBar("ScrollBar9", 35, 40, 37);
-    EXPECT_EQ(label("Label109"), "35");
-    EXPECT_EQ(label("Label110"), "40");
-    EXPECT_EQ(field("Edit37"), "0.18"); // the feed table still has an entry
+    expectBar(page.speedBar, 35, 40, 37);
+    EXPECT_EQ(page.speedMin.caption, "35");
+    EXPECT_EQ(page.speedMax.caption, "40");
+    EXPECT_EQ(page.feed.text(), "0.18"); // the feed table still has an entry
     EXPECT_EQ(shell.state.vcMin, 150);
 }
 
 TEST_P(DrillingPageTest, HintsFollowTheSelection) {
-    EXPECT_EQ(hint("Edit54"), "Bohrertyp");
-    EXPECT_EQ(hint("Edit56"), "Bohrerspitzenwinkel");
-    EXPECT_EQ(hint("ComboBox23"), "Bohrerdurchmesser");
-    select("ComboBox21", kHssBoringTool);
-    EXPECT_EQ(hint("Edit54"), "Bohrertyp");
-    EXPECT_EQ(hint("Edit56"), "mindest-Vorbohrdurchmesser");
+    EXPECT_EQ(page.info1.hint, "Bohrertyp");
+    EXPECT_EQ(page.info2.hint, "Bohrerspitzenwinkel");
+    EXPECT_EQ(page.diameterList.hint, "Bohrerdurchmesser");
+    select(page.toolList, kHssBoringTool);
+    EXPECT_EQ(page.info1.hint, "Bohrertyp");
+    EXPECT_EQ(page.info2.hint, "mindest-Vorbohrdurchmesser");
     carbide(kInsertDrill);
-    EXPECT_EQ(hint("Edit54"), "max. Bohrtiefe");
-    EXPECT_EQ(hint("Edit56"), "max. Verstellweg zur Bohrdurchmesser-Vergrößerung");
-    select("ComboBox21", kThreeFluteDrill); // both keep their hints
-    EXPECT_EQ(hint("Edit54"), "max. Bohrtiefe");
-    select("ComboBox21", kCarbideTwistDrill);
-    EXPECT_EQ(hint("Edit54"), "Hartmetallsorte");
-    EXPECT_EQ(hint("Edit56"), "max. Verstellweg zur Bohrdurchmesser-Vergrößerung");
+    EXPECT_EQ(page.info1.hint, "max. Bohrtiefe");
+    EXPECT_EQ(page.info2.hint, "max. Verstellweg zur Bohrdurchmesser-Vergrößerung");
+    select(page.toolList, kThreeFluteDrill); // both keep their hints
+    EXPECT_EQ(page.info1.hint, "max. Bohrtiefe");
+    select(page.toolList, kCarbideTwistDrill);
+    EXPECT_EQ(page.info1.hint, "Hartmetallsorte");
+    EXPECT_EQ(page.info2.hint, "max. Verstellweg zur Bohrdurchmesser-Vergrößerung");
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, DrillingPageTest, ::testing::Values(',', '.'));
@@ -315,13 +317,14 @@ TEST(DrillingPageInWorkbench, OtherPagesDoNotMoveItsSpeedRange) {
     HelpRecorder help;
     Workbench bench(messages, help, ',');
     auto& drilling = dynamic_cast<DrillingPage&>(bench.main().page(2));
-    ASSERT_TRUE(drilling.userClick("SpeedButton18"));
-    ASSERT_TRUE(drilling.userSelect("ComboBox21", kCarbideShellBoringTool));
-    ASSERT_TRUE(drilling.userSelect("ComboBox23", 42)); // 60
+    auto& milling = dynamic_cast<MillingPage&>(bench.main().page(0));
+    ASSERT_TRUE(drilling.userClick(drilling.carbideButton.name()));
+    ASSERT_TRUE(drilling.userSelect(drilling.toolList.name(), kCarbideShellBoringTool));
+    ASSERT_TRUE(drilling.userSelect(drilling.diameterList.name(), 42)); // 60
     EXPECT_EQ(drilling.speedBar.max(), 40);
-    ASSERT_TRUE(bench.main().page(0).userClick("SpeedButton9")); // milling group 5
+    ASSERT_TRUE(milling.userClick(milling.groupButtons[4].name())); // milling group 5
     ASSERT_NE(bench.shell().state.vcMax, 40);
-    ASSERT_TRUE(drilling.userSelect("ComboBox23", 43)); // 61.5: no speed entry
+    ASSERT_TRUE(drilling.userSelect(drilling.diameterList.name(), 43)); // 61.5: no speed entry
     EXPECT_EQ(drilling.speedBar.min(), 35);
     EXPECT_EQ(drilling.speedBar.max(), 40);
     EXPECT_EQ(drilling.speedMax.caption, "40");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "sawing/sawing_page.h"
+#include "turning/turning_page.h"
 
 #include "robustness/invariants.h"
 #include "workbench/workbench.h"
@@ -17,6 +18,7 @@
 #include <vector>
 
 using namespace zerbo;
+using zerbo::testing::All;
 using zerbo::testing::PageFixture;
 
 namespace {
@@ -27,7 +29,6 @@ class SawingPageTest : public PageFixture<SawingPage> {
   protected:
     SawingPageTest() { page.startUp(); }
 
-    std::string item(const char* name) const { return page.get<List>(name).text(); }
     // The results in closed form (the arc of contact is Ds pi phi / 360, so
     // fz = 360 A / (Vc phi z)), with the power law where the page takes
     // Newton's root; depth 40 mm for Q.
@@ -38,36 +39,36 @@ class SawingPageTest : public PageFixture<SawingPage> {
         const double vf = z * fz * n;
         const double kc = 1.2 * 1.3 * 1.15 * 1550 / std::pow(fz, 0.3);
         const double pe = vc * (s * fz * kc * z * phi / 360) / 48000;
-        EXPECT_NEAR(num("Edit17"), n, n * 1e-12);
+        EXPECT_NEAR(num(page.spindleSpeed), n, n * 1e-12);
         EXPECT_NEAR(page.engagementAngle(), phi, phi * 1e-12);
-        EXPECT_NEAR(num("Edit18"), fz, fz * 1e-12);
-        EXPECT_NEAR(num("Edit19"), vf, vf * 1e-12);
-        EXPECT_NEAR(num("Edit21"), s / 10 * 4 * vf / 10, vf * 1e-12);
-        EXPECT_NEAR(num("Edit22"), pe, pe * 1e-7);
+        EXPECT_NEAR(num(page.toothFeed), fz, fz * 1e-12);
+        EXPECT_NEAR(num(page.feedRate), vf, vf * 1e-12);
+        EXPECT_NEAR(num(page.removalRate), s / 10 * 4 * vf / 10, vf * 1e-12);
+        EXPECT_NEAR(num(page.power), pe, pe * 1e-7);
     }
 };
 
 TEST_P(SawingPageTest, StartsWithTheFirstItemsAndNoPreset) {
-    EXPECT_EQ(item("ComboBox1"), "20");
-    EXPECT_EQ(item("ComboBox9"), "24"); // the preset of Ds 20 would be 40
-    EXPECT_EQ(item("ComboBox10"), "0.2");
-    for (const char* hidden : {"SpeedButton11", "ComboBox4", "ScrollBar6", "Label51", "Label52"})
-        EXPECT_FALSE(page.find(hidden)->visible) << hidden;
-    expectBar("ScrollBar5", 25, 50, 37);
-    EXPECT_EQ(label("Label34") + "/" + label("Label36") + "/" + field("Edit16"), "25/50/37");
-    expectBar("ScrollBar19", 10, 14, 12);
-    EXPECT_EQ(field("Edit63"), "12");
-    expectBar("ScrollBar18", 1, 20, 10);
-    EXPECT_EQ(label("Label172") + "/" + label("Label173") + "/" + field("Edit62"), "1/20/10");
-    EXPECT_EQ(field("Edit20"), "1550"); // kc1.1, not kc
+    EXPECT_EQ(page.bladeDiameterList.text(), "20");
+    EXPECT_EQ(page.teethList.text(), "24"); // the preset of Ds 20 would be 40
+    EXPECT_EQ(page.thicknessList.text(), "0.2");
+    for (const Control* hidden : All(page.hmButton, page.depthList, page.feedRateBar, page.feedRateLow, page.feedRateHigh))
+        EXPECT_FALSE(hidden->visible) << hidden->name();
+    expectBar(page.speedBar, 25, 50, 37);
+    EXPECT_EQ(page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(), "25/50/37");
+    expectBar(page.areaBar, 10, 14, 12);
+    EXPECT_EQ(page.area.text(), "12");
+    expectBar(page.workpieceBar, 1, 20, 10);
+    EXPECT_EQ(page.workpieceLow.caption + "/" + page.workpieceHigh.caption + "/" + page.workpiece.text(), "1/20/10");
+    EXPECT_EQ(page.kc11.text(), "1550"); // kc1.1, not kc
     expectResults(20, 24, 0.2, 37, 10, 12);
     // Newton's root, not the power law: Pe differs in its 12th digit.
     const std::string sep(1, GetParam());
-    EXPECT_EQ(field("Edit17"), "588" + sep + "873289440013");
-    EXPECT_EQ(field("Edit18"), "0" + sep + "0810810810810811");
-    EXPECT_EQ(field("Edit19"), "1145" + sep + "91559026165");
-    EXPECT_EQ(field("Edit21"), "9" + sep + "1673247220932");
-    EXPECT_EQ(field("Edit22"), "0" + sep + "295425705966948");
+    EXPECT_EQ(page.spindleSpeed.text(), "588" + sep + "873289440013");
+    EXPECT_EQ(page.toothFeed.text(), "0" + sep + "0810810810810811");
+    EXPECT_EQ(page.feedRate.text(), "1145" + sep + "91559026165");
+    EXPECT_EQ(page.removalRate.text(), "9" + sep + "1673247220932");
+    EXPECT_EQ(page.power.text(), "0" + sep + "295425705966948");
     EXPECT_TRUE(messages.entries.empty());
 }
 
@@ -86,27 +87,27 @@ TEST_P(SawingPageTest, BladeDiameterAppliesItsPresetAndBoundsTheWorkpiece) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ds + " after Dw " + std::to_string(c.dwBefore));
-        choose("ComboBox1", c.dwBefore > 0 ? "1410" : "20");
-        scroll("ScrollBar18", c.dwBefore > 0 ? c.dwBefore : 10);
-        choose("ComboBox1", c.ds);
-        EXPECT_EQ(item("ComboBox9") + "/" + item("ComboBox10"), c.z + "/" + c.s);
-        expectBar("ScrollBar18", 1, std::stoi(c.ds), c.dwAfter);
-        EXPECT_EQ(field("Edit62"), std::to_string(c.dwAfter));
-        EXPECT_EQ(label("Label173"), c.ds);
+        choose(page.bladeDiameterList, c.dwBefore > 0 ? "1410" : "20");
+        scroll(page.workpieceBar, c.dwBefore > 0 ? c.dwBefore : 10);
+        choose(page.bladeDiameterList, c.ds);
+        EXPECT_EQ(page.teethList.text() + "/" + page.thicknessList.text(), c.z + "/" + c.s);
+        expectBar(page.workpieceBar, 1, std::stoi(c.ds), c.dwAfter);
+        EXPECT_EQ(page.workpiece.text(), std::to_string(c.dwAfter));
+        EXPECT_EQ(page.workpieceHigh.caption, c.ds);
         expectResults(std::stoi(c.ds), std::stoi(c.z), shell.numbers.parse(c.s), 37, c.dwAfter, 12);
     }
     // Every blade's preset is on the lists.
     for (const SawBlade& b : kSawBlades) {
-        choose("ComboBox1", std::string(b.diameter));
-        EXPECT_EQ(item("ComboBox9") + "/" + item("ComboBox10"),
+        choose(page.bladeDiameterList, std::string(b.diameter));
+        EXPECT_EQ(page.teethList.text() + "/" + page.thicknessList.text(),
                   std::string(b.teeth) + "/" + std::string(b.thickness));
     }
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_P(SawingPageTest, WorkpieceAsWideAsTheBladeEngagesHalfOfIt) {
-    choose("ComboBox1", "100"); // z 100
-    scroll("ScrollBar18", 100);
+    choose(page.bladeDiameterList, "100"); // z 100
+    scroll(page.workpieceBar, 100);
     EXPECT_EQ(page.engagementAngle(), 180);
     EXPECT_NEAR(page.arcOfContact(), kPiD * 100 / 2, 1e-12);
     EXPECT_EQ(page.teethInContact(), 50);
@@ -132,21 +133,21 @@ TEST_P(SawingPageTest, MaterialSetsItsRangesForceAndCoolant) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.material);
-        ASSERT_TRUE(page.userSelect("ComboBox3", c.material));
-        expectBar("ScrollBar5", c.vcMin, c.vcMax, c.vc);
-        EXPECT_EQ(label("Label34") + "/" + label("Label36") + "/" + field("Edit16"),
+        ASSERT_TRUE(page.userSelect(page.materialList.name(), c.material));
+        expectBar(page.speedBar, c.vcMin, c.vcMax, c.vc);
+        EXPECT_EQ(page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(),
                   std::to_string(c.vcMin) + "/" + std::to_string(c.vcMax) + "/" +
                       std::to_string(c.vc));
         EXPECT_EQ(shell.state.vcMax, c.vcMax);
-        expectBar("ScrollBar19", c.aMin, c.aMax, c.a);
-        EXPECT_EQ(field("Edit63"), std::to_string(c.a));
+        expectBar(page.areaBar, c.aMin, c.aMax, c.a);
+        EXPECT_EQ(page.area.text(), std::to_string(c.a));
         // The feed-rate range follows, hidden, and Vf is computed over it.
-        expectBar("ScrollBar6", c.feedMin, c.feedMax, c.feedMin + (c.feedMax - c.feedMin) / 2);
-        EXPECT_NE(field("Edit19"), std::to_string(page.feedRateBar.position()));
-        EXPECT_EQ(field("Edit20"), c.kc11);
+        expectBar(page.feedRateBar, c.feedMin, c.feedMax, c.feedMin + (c.feedMax - c.feedMin) / 2);
+        EXPECT_NE(page.feedRate.text(), std::to_string(page.feedRateBar.position()));
+        EXPECT_EQ(page.kc11.text(), c.kc11);
         EXPECT_EQ(page.coolant.lines, c.coolant);
-        EXPECT_EQ(field("Edit22") == "0", c.kc11 == "0"); // no grade, no force
-        EXPECT_GT(num("Edit21"), 0);
+        EXPECT_EQ(page.power.text() == "0", c.kc11 == "0"); // no grade, no force
+        EXPECT_GT(num(page.removalRate), 0);
     }
 }
 
@@ -154,18 +155,18 @@ TEST_P(SawingPageTest, EveryInputRunsTheWholeChain) {
     struct Case {
         const char* what;
         std::function<void()> event;
-        const char* result;
+        const Field& result;
         double ratio; // after / before
     };
     const Case cases[] = {
-        {"Vc 50: n", [&] { scroll("ScrollBar5", 50); }, "Edit17", 50.0 / 37},
-        {"Vc 50: fz", [&] { scroll("ScrollBar5", 50); }, "Edit18", 37.0 / 50},
-        {"A 14: Q", [&] { scroll("ScrollBar19", 14); }, "Edit21", 14.0 / 12},
-        {"z 32: fz", [&] { choose("ComboBox9", "32"); }, "Edit18", 24.0 / 32},
-        {"z 32: Vf", [&] { choose("ComboBox9", "32"); }, "Edit19", 1},
-        {"s 1: Q", [&] { choose("ComboBox10", "1"); }, "Edit21", 5},
-        {"s 1: Pe", [&] { choose("ComboBox10", "1"); }, "Edit22", 5},
-        {"Dw 20: fz", [&] { scroll("ScrollBar18", 20); }, "Edit18", 60.0 / 180},
+        {"Vc 50: n", [&] { scroll(page.speedBar, 50); }, page.spindleSpeed, 50.0 / 37},
+        {"Vc 50: fz", [&] { scroll(page.speedBar, 50); }, page.toothFeed, 37.0 / 50},
+        {"A 14: Q", [&] { scroll(page.areaBar, 14); }, page.removalRate, 14.0 / 12},
+        {"z 32: fz", [&] { choose(page.teethList, "32"); }, page.toothFeed, 24.0 / 32},
+        {"z 32: Vf", [&] { choose(page.teethList, "32"); }, page.feedRate, 1},
+        {"s 1: Q", [&] { choose(page.thicknessList, "1"); }, page.removalRate, 5},
+        {"s 1: Pe", [&] { choose(page.thicknessList, "1"); }, page.power, 5},
+        {"Dw 20: fz", [&] { scroll(page.workpieceBar, 20); }, page.toothFeed, 60.0 / 180},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -179,12 +180,12 @@ TEST_P(SawingPageTest, EveryInputRunsTheWholeChain) {
 
 TEST_P(SawingPageTest, WorkpieceNoticesWhenBoundsAndPositionDisagree) {
     page.workpieceBar.setup(1, 100, 10); // wider than the 20 mm blade
-    scroll("ScrollBar18", 30);
+    scroll(page.workpieceBar, 30);
     EXPECT_EQ(page.workpieceBar.position(), 29);
     page.workpieceBar.setup(-5, 20, 10);
-    scroll("ScrollBar18", -2);
+    scroll(page.workpieceBar, -2);
     EXPECT_EQ(page.workpieceBar.position(), -1);
-    EXPECT_EQ(field("Edit62"), "10");
+    EXPECT_EQ(page.workpiece.text(), "10");
     ASSERT_EQ(messages.entries.size(), 2u);
     EXPECT_EQ(messages.entries[0].text,
               "Werkstückdurchmesser darf nicht größer als Sägeblattdurchmesser werden.");
@@ -196,25 +197,25 @@ TEST_P(SawingPageTest, WorkpieceNoticesWhenBoundsAndPositionDisagree) {
 
 TEST_P(SawingPageTest, UnreadableThicknessKeepsForceAndRemovalRate) {
     page.thicknessList.fill({"0.2", "1,2.5"});
-    const std::string q = field("Edit21");
-    const std::string pe = field("Edit22");
-    const std::string fz = field("Edit18");
-    ASSERT_TRUE(page.userSelect("ComboBox10", 1));
+    const std::string q = page.removalRate.text();
+    const std::string pe = page.power.text();
+    const std::string fz = page.toothFeed.text();
+    ASSERT_TRUE(page.userSelect(page.thicknessList.name(), 1));
     ASSERT_EQ(messages.entries.size(), 2u); // the force, then the removal rate
     EXPECT_TRUE(messages.entries[0].isError);
     EXPECT_EQ(messages.entries[1].text, kDecimalErrorText);
-    scroll("ScrollBar19", 14);
-    EXPECT_NE(field("Edit18"), fz); // the rest of the chain goes on
-    EXPECT_EQ(field("Edit21"), q);
-    EXPECT_EQ(field("Edit22"), pe);
+    scroll(page.areaBar, 14);
+    EXPECT_NE(page.toothFeed.text(), fz); // the rest of the chain goes on
+    EXPECT_EQ(page.removalRate.text(), q);
+    EXPECT_EQ(page.power.text(), pe);
 }
 
 TEST_P(SawingPageTest, FeedRateBarActsOnlyWhileShown) {
-    EXPECT_FALSE(page.userScroll("ScrollBar6", 20));
+    EXPECT_FALSE(page.userScroll(page.feedRateBar.name(), 20));
     page.feedRateBar.visible = true; // a blade type with a feed-rate range
-    scroll("ScrollBar6", 20);
-    EXPECT_EQ(field("Edit19"), "20");
-    EXPECT_NEAR(num("Edit21"), 0.2 / 10 * 40 / 10 * 20 / 10, 1e-15);
+    scroll(page.feedRateBar, 20);
+    EXPECT_EQ(page.feedRate.text(), "20");
+    EXPECT_NEAR(num(page.removalRate), 0.2 / 10 * 40 / 10 * 20 / 10, 1e-15);
 }
 
 TEST_P(SawingPageTest, EveryControlButTheLabelsHasItsHint) {
@@ -238,20 +239,21 @@ TEST(SawingPageInWorkbench, SpeedBarKeepsItsOwnRange) {
     HelpRecorder help;
     Workbench bench(messages, help, ',');
     MainWindowModel& main = bench.main();
-    PageModel& sawing = main.page(5);
+    auto& sawing = dynamic_cast<SawingPage&>(main.page(5));
+    auto& turning = dynamic_cast<TurningPage&>(main.page(1));
     main.selectPage(5);
-    ASSERT_TRUE(sawing.userSelect("ComboBox3", 1)); // 15..30
+    ASSERT_TRUE(sawing.userSelect(sawing.materialList.name(), 1)); // 15..30
     main.selectPage(1);
-    ASSERT_TRUE(main.page(1).userClick("SpeedButton39")); // a turning look-up
+    ASSERT_TRUE(turning.userClick(turning.groupButtons[3].name())); // a turning look-up
     ASSERT_NE(bench.shell().state.vcMin, 15);
     main.selectPage(5);
-    for (const char* list : {"ComboBox1", "ComboBox9", "ComboBox10"}) {
-        ASSERT_TRUE(sawing.userSelect(list, 5));
-        const Bar& bar = sawing.get<Bar>("ScrollBar5");
-        EXPECT_EQ(WriteWhole(bar.min()) + sawing.get<Label>("Label34").caption +
-                      WriteWhole(bar.max()) + sawing.get<Label>("Label36").caption,
+    for (const List* list : {&sawing.bladeDiameterList, &sawing.teethList, &sawing.thicknessList}) {
+        ASSERT_TRUE(sawing.userSelect(list->name(), 5));
+        const Bar& bar = sawing.speedBar;
+        EXPECT_EQ(WriteWhole(bar.min()) + sawing.speedLow.caption + WriteWhole(bar.max()) +
+                      sawing.speedHigh.caption,
                   "15153030")
-            << list;
+            << list->name();
     }
 }
 

@@ -197,7 +197,8 @@ class PicturesTest : public QObject {
 
     void percentStepperButtonsShowIcons() {
         QWidget parent;
-        MakePercentStepper("Minus", "Percent", "Plus", &parent);
+        const PercentStep step("Minus", "Percent", "Plus", 0, 10);
+        MakePercentStepper(step, &parent);
         for (const char* name : {"Minus", "Plus"}) {
             auto* b = Find<QToolButton>(&parent, name);
             QVERIFY2(!b->icon().pixmap(b->iconSize()).isNull(), name);
