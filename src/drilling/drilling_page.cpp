@@ -21,7 +21,6 @@ namespace {
 
 using LD = long double;
 
-
 template <class Items> std::vector<std::string> Texts(const Items& items) {
     std::vector<std::string> texts;
     for (const auto& item : items)
@@ -469,7 +468,8 @@ void DrillingPage::RecomputeFeedRate() {
 }
 
 void DrillingPage::RecomputeDrillRemoval() {
-    results.removalRate.setText(text(LD(diameterValue()) / 4 * feedValue() * numOr(cuttingSpeed, 0)));
+    results.removalRate.setText(
+        text(LD(diameterValue()) / 4 * feedValue() * numOr(cuttingSpeed, 0)));
 }
 
 void DrillingPage::RecomputeDrillPower() {

@@ -129,7 +129,6 @@ class DrillingPage : public PageModel {
     double feedValue() const;
     void showFeedRange(bool visible);
 
-
     double feedMin_ = 0;
     double feedMax_ = 0;
     std::string feedText_;

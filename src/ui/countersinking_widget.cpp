@@ -99,10 +99,9 @@ QGroupBox* Feed(const CountersinkingPage& page, QWidget* parent) {
 }
 
 QGroupBox* Results(const CountersinkingPage& page, QWidget* parent) {
-    return MakeResultBox("",
-                         page.results,
-                         {"n in U/Min.", "Vf in mm/min.", "kc in N/mm²", "Q in cm³/Min.", "Pe in kW"},
-                         parent);
+    return MakeResultBox(
+        "", page.results,
+        {"n in U/Min.", "Vf in mm/min.", "kc in N/mm²", "Q in cm³/Min.", "Pe in kW"}, parent);
 }
 
 QWidget* Values(const CountersinkingPage& page, QWidget* parent) {

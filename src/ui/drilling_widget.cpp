@@ -76,9 +76,7 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
         MakeRangeBar({page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption,
                       &page.speedMin, &page.speedMaxCaption, &page.speedMax},
                      speed));
-    sv->addWidget(
-        MakePercentStepper(page.speedStep, speed), 0,
-        Qt::AlignLeft);
+    sv->addWidget(MakePercentStepper(page.speedStep, speed), 0, Qt::AlignLeft);
     v->addWidget(speed);
 
     auto* feed = MakeGroup("Vorschub pro Umdr. f:", col);
@@ -86,16 +84,12 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
     fv->addWidget(MakeRangeBar({page.feedBar, page.feed, &page.feedUnit, &page.feedMinCaption,
                                 &page.feedMin, &page.feedMaxCaption, &page.feedMax},
                                feed));
-    fv->addWidget(
-        MakePercentStepper(page.feedStep, feed), 0,
-        Qt::AlignLeft);
+    fv->addWidget(MakePercentStepper(page.feedStep, feed), 0, Qt::AlignLeft);
     v->addWidget(feed);
 
-    v->addWidget(MakeResultBox("Ergebnis:",
-                               page.results,
-                               {"n in U/Min.:", "Vf in mm/Min.:", "kc in N/mm²", "Q in cm³/Min.",
-                                "Pe in kW"},
-                               col));
+    v->addWidget(MakeResultBox(
+        "Ergebnis:", page.results,
+        {"n in U/Min.:", "Vf in mm/Min.:", "kc in N/mm²", "Q in cm³/Min.", "Pe in kW"}, col));
     v->addStretch(1);
     return col;
 }

@@ -90,9 +90,7 @@ QGroupBox* Speed(const ReamingPage& page, QWidget* parent) {
     QGridLayout* g = BarGroup(speed, page.speedBar, page.cuttingSpeed, "m/Min.",
                               {MakeLabel("min", speed), MakeLabel(page.speedMin, speed)},
                               {MakeLabel("max", speed), MakeLabel(page.speedMax, speed)});
-    g->addWidget(
-        MakePercentStepper(page.speedStep, speed), 1,
-        4, 1, 2, Qt::AlignLeft);
+    g->addWidget(MakePercentStepper(page.speedStep, speed), 1, 4, 1, 2, Qt::AlignLeft);
     return speed;
 }
 
@@ -119,11 +117,9 @@ QGroupBox* Allowance(const ReamingPage& page, QWidget* parent) {
 }
 
 QGroupBox* Results(const ReamingPage& page, QWidget* parent) {
-    return MakeResultBox("Ergebnis:",
-                         page.results,
-                         {"n in U/Min.:", "Vf in mm/Min.:", "kc in N/mm²", "Q in cm³/Min.:",
-                          "Pe in kW:"},
-                         parent);
+    return MakeResultBox(
+        "Ergebnis:", page.results,
+        {"n in U/Min.:", "Vf in mm/Min.:", "kc in N/mm²", "Q in cm³/Min.:", "Pe in kW:"}, parent);
 }
 
 QWidget* Values(const ReamingPage& page, QWidget* parent) {

@@ -44,8 +44,10 @@ TEST_P(CalculatorTest, StartsAtZeroAndComputesNothingWithoutDiameter) {
 
 TEST_P(CalculatorTest, SpeedThenFeedAsTyped) {
     // Typed character by character, as a user would.
-    for (std::string s : {"5", "50"}) type(page.diameter, s);
-    for (std::string s : {"1", "15", "157", "157.", "157.0", "157.08"}) type(page.cuttingSpeed, S(s));
+    for (std::string s : {"5", "50"})
+        type(page.diameter, s);
+    for (std::string s : {"1", "15", "157", "157.", "157.0", "157.08"})
+        type(page.cuttingSpeed, S(s));
     EXPECT_NEAR(value(page.spindleSpeed), 1000.0, 0.01);
     EXPECT_EQ(page.spindleSpeed.text(), S("1000.002338435"));
     type(page.edges, "4");

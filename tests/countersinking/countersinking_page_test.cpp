@@ -36,9 +36,11 @@ class CountersinkingPageTest : public PageFixture<CountersinkingPage> {
         const double vf = num(page.results.feedRate);
         EXPECT_NEAR(vf, f * n, 1e-9 * vf);
         const double h = angle > 0 ? CountersinkDepth(d0, d, angle) : f;
-        EXPECT_NEAR(num(page.results.removalRate), h / 10 * d / 10 * vf / 10, 1e-12 + 1e-9 * num(page.results.removalRate));
+        EXPECT_NEAR(num(page.results.removalRate), h / 10 * d / 10 * vf / 10,
+                    1e-12 + 1e-9 * num(page.results.removalRate));
         const double torque = (d * d - dp * dp) * z * f * num(page.results.kc) / 8000;
-        EXPECT_NEAR(num(page.results.power), torque * n / 6685, 1e-12 + 1e-9 * num(page.results.power));
+        EXPECT_NEAR(num(page.results.power), torque * n / 6685,
+                    1e-12 + 1e-9 * num(page.results.power));
     }
 };
 
@@ -58,7 +60,8 @@ TEST_P(CountersinkingPageTest, StartsUncoatedOnTheSmallestNinetyDegreeCountersin
     EXPECT_EQ(page.preDrillHigh.caption, "4.3");
     EXPECT_EQ(page.pilot.count(), 0);
     EXPECT_TRUE(page.preDrillBar.visible);
-    for (const Control* c : All(page.pilot, page.pilotCaption, page.feedStep.down, page.feedStep.field, page.speedStep.up))
+    for (const Control* c : All(page.pilot, page.pilotCaption, page.feedStep.down,
+                                page.feedStep.field, page.speedStep.up))
         EXPECT_FALSE(c->visible) << c->name();
 
     EXPECT_NEAR(num(page.results.spindleSpeed), 2072.715537940963, 1e-9); // 28000 / (pi x 4.3)
@@ -73,7 +76,8 @@ TEST_P(CountersinkingPageTest, StartsUncoatedOnTheSmallestNinetyDegreeCountersin
 
 TEST_P(CountersinkingPageTest, CoatingRaisesSpeedAndFeedByFifteenPercent) {
     select(page.coating, 1); // "HSS TiN-beschichtet"
-    EXPECT_TRUE(page.feedStep.down.visible && page.speedStep.field.visible && page.speedStep.up.visible);
+    EXPECT_TRUE(page.feedStep.down.visible && page.speedStep.field.visible &&
+                page.speedStep.up.visible);
     EXPECT_EQ(page.feedStep.field.text(), "15%");
     EXPECT_EQ(page.speedStep.field.text(), "15%");
     EXPECT_EQ(page.speedMin.caption, S("29.9"));

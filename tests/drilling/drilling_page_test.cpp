@@ -61,7 +61,8 @@ TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
     EXPECT_EQ(page.speedMin.caption, "30");
     EXPECT_EQ(page.speedMax.caption, "50");
     EXPECT_EQ(page.results.spindleSpeed.text(), n(0.2, 40));
-    for (const Control* name : All(page.feedStep.field, page.speedStep.field, page.feedStep.down, page.speedStep.up))
+    for (const Control* name :
+         All(page.feedStep.field, page.speedStep.field, page.feedStep.down, page.speedStep.up))
         EXPECT_FALSE(name->visible) << name->name();
     EXPECT_EQ(shell.state.vcMin, 30);
     EXPECT_EQ(shell.state.vcMax, 50);
@@ -136,11 +137,13 @@ TEST_P(DrillingPageTest, FeedRangePutsTheFeedOnTheBar) {
     EXPECT_EQ(page.feedMin.caption, S("0.25"));
     EXPECT_EQ(page.feedMax.caption, S("0.45"));
     expectBar(page.speedBar, 60, 80, 70);
-    EXPECT_EQ(page.results.feedRate.text(), shell.numbers.write(Product2(0.35, SpindleSpeed(5, 70))));
+    EXPECT_EQ(page.results.feedRate.text(),
+              shell.numbers.write(Product2(0.35, SpindleSpeed(5, 70))));
     EXPECT_EQ(page.results.removalRate.text(), S("30.625"));
     // M = D² f kc / 8000, Pe = M n / 6685
     const double torque = TorqueDrill(2, 1940, 0.35 / 2, 5);
-    EXPECT_EQ(page.results.power.text(), shell.numbers.write(PowerFromTorque(torque, SpindleSpeed(5, 70))));
+    EXPECT_EQ(page.results.power.text(),
+              shell.numbers.write(PowerFromTorque(torque, SpindleSpeed(5, 70))));
 
     ASSERT_TRUE(page.userScroll(page.feedBar.name(), 2750));
     EXPECT_EQ(page.feed.text(), S("0.275"));
@@ -166,7 +169,8 @@ TEST_P(DrillingPageTest, EmptyFeedTextShowsNoFeedAndComputesWithZero) {
         selectDiameter(d);
         EXPECT_EQ(page.feedText(), "");
         EXPECT_EQ(page.feed.text(), "");
-        for (const Control* name : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax))
+        for (const Control* name : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption,
+                                       page.feedMin, page.feedMax))
             EXPECT_FALSE(name->visible) << name->name();
         EXPECT_EQ(page.feedLow(), 0.06); // the last feed range stays
         EXPECT_EQ(page.feedHigh(), 0.12);

@@ -74,11 +74,13 @@ TEST_P(ReamingPageTest, VisibilityFollowsTheReamerAndSetsTheSpeedIncrease) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.group.name() + " type " + std::to_string(c.type));
         choose(c.group, c.type, c.cuttingMaterial);
-        for (const Control* n : All(page.feedBar, page.feedLow, page.feedHigh, page.feedPercentUnit, page.feedMinCaption, page.feedMaxCaption))
+        for (const Control* n : All(page.feedBar, page.feedLow, page.feedHigh, page.feedPercentUnit,
+                                    page.feedMinCaption, page.feedMaxCaption))
             EXPECT_EQ(n->visible, c.feedBar) << n->name();
         for (const Control* n : All(page.speedStep.up, page.speedStep.down, page.speedStep.field))
             EXPECT_EQ(n->visible, c.speedStepper) << n->name();
-        for (const Control* n : All(page.allowanceIncreaseCaption, page.allowanceStep.down, page.allowanceStep.up, page.allowanceStep.field))
+        for (const Control* n : All(page.allowanceIncreaseCaption, page.allowanceStep.down,
+                                    page.allowanceStep.up, page.allowanceStep.field))
             EXPECT_EQ(n->visible, c.allowanceStepper) << n->name();
         EXPECT_EQ(page.speedIncrease(), c.increase);
         EXPECT_EQ(page.speedBar.min(), c.barMin);
@@ -118,7 +120,8 @@ TEST_P(ReamingPageTest, SpeedIncreaseStepsWithinItsBoundsAndRecentresTheBar) {
     // The feed bar raises the table feed until the next reset.
     scroll(page.feedBar, 20);
     EXPECT_EQ(page.feed.text(), S("0.12"));
-    EXPECT_EQ(page.results.feedRate.text(), shell.numbers.write(static_cast<long double>(0.12) * SpindleSpeed(1.5, 12)));
+    EXPECT_EQ(page.results.feedRate.text(),
+              shell.numbers.write(static_cast<long double>(0.12) * SpindleSpeed(1.5, 12)));
     select(page.diameterList, 40); // 5.5 mm
     EXPECT_EQ(page.feedBar.position(), 0);
     EXPECT_EQ(page.feed.text(), "0.13");
@@ -134,7 +137,8 @@ TEST_P(ReamingPageTest, PeelingReamersRaiseTheAllowanceWithinItsBounds) {
     // Q and Pe take the upper end.
     const double d = 3;
     const double depth = CountersinkDepth(d - 0.3, d, 45);
-    EXPECT_EQ(page.results.removalRate.text(), shell.numbers.write(RemovalRate(depth, d, num(page.results.feedRate))));
+    EXPECT_EQ(page.results.removalRate.text(),
+              shell.numbers.write(RemovalRate(depth, d, num(page.results.feedRate))));
     EXPECT_EQ(page.results.power.text(), S("0.000440"));
 
     select(page.diameterList, 6); // 5 mm: 0.2
@@ -173,10 +177,10 @@ TEST_P(ReamingPageTest, MaterialBringsItsCoolantKcAndSpeeds) {
 // speed table for anything else.
 TEST_P(ReamingPageTest, DiameterChangeFollowsTheSpeedRangeButKeepsASpeedInsideIt) {
     choose(page.hmButton, 1, 0);
-    select(page.materialList, 8);     //  Kupfer
-    select(page.diameterList, 15);    // 28 mm
+    select(page.materialList, 8);  //  Kupfer
+    select(page.diameterList, 15); // 28 mm
     expectBar(page.speedBar, 200, 300, 250);
-    select(page.diameterList, 16);    // 30 mm
+    select(page.diameterList, 16); // 30 mm
     expectBar(page.speedBar, 250, 400, 320);
     EXPECT_EQ(page.speedMax.caption, "40");
     EXPECT_EQ(page.results.spindleSpeed.text(), n(30, 32));
@@ -184,7 +188,7 @@ TEST_P(ReamingPageTest, DiameterChangeFollowsTheSpeedRangeButKeepsASpeedInsideIt
     expectBar(page.speedBar, 200, 300, 250);
 
     scroll(page.speedBar, 212);
-    select(page.diameterList, 14);    // 26 mm: same row
+    select(page.diameterList, 14); // 26 mm: same row
     expectBar(page.speedBar, 200, 300, 212);
     EXPECT_EQ(page.cuttingSpeed.text(), S("21.2"));
     EXPECT_EQ(page.results.spindleSpeed.text(), n(26, 21.2));
@@ -212,7 +216,7 @@ TEST(ReamingPage, AnotherPagesLookupLeavesTheSpeedBarAlone) {
     auto& reaming = static_cast<ReamingPage&>(bench.main().page(3));
     auto& turning = static_cast<TurningPage&>(bench.main().page(1));
     ASSERT_TRUE(reaming.userSelect(reaming.cuttingMaterialList.name(), 1)); // TiN: 15 .. 18
-    turning.userClick(turning.classButtons[0].name()); // turning: 120 .. 350
+    turning.userClick(turning.classButtons[0].name());                      // turning: 120 .. 350
     ASSERT_EQ(bench.shell().state.vcMin, 120);
 
     ASSERT_TRUE(reaming.userClick(reaming.speedStep.down.name()));

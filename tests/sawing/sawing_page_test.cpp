@@ -52,14 +52,18 @@ TEST_P(SawingPageTest, StartsWithTheFirstItemsAndNoPreset) {
     EXPECT_EQ(page.bladeDiameterList.text(), "20");
     EXPECT_EQ(page.teethList.text(), "24"); // the preset of Ds 20 would be 40
     EXPECT_EQ(page.thicknessList.text(), "0.2");
-    for (const Control* hidden : All(page.hmButton, page.depthList, page.feedRateBar, page.feedRateLow, page.feedRateHigh))
+    for (const Control* hidden :
+         All(page.hmButton, page.depthList, page.feedRateBar, page.feedRateLow, page.feedRateHigh))
         EXPECT_FALSE(hidden->visible) << hidden->name();
     expectBar(page.speedBar, 25, 50, 37);
-    EXPECT_EQ(page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(), "25/50/37");
+    EXPECT_EQ(page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(),
+              "25/50/37");
     expectBar(page.areaBar, 10, 14, 12);
     EXPECT_EQ(page.area.text(), "12");
     expectBar(page.workpieceBar, 1, 20, 10);
-    EXPECT_EQ(page.workpieceLow.caption + "/" + page.workpieceHigh.caption + "/" + page.workpiece.text(), "1/20/10");
+    EXPECT_EQ(page.workpieceLow.caption + "/" + page.workpieceHigh.caption + "/" +
+                  page.workpiece.text(),
+              "1/20/10");
     EXPECT_EQ(page.kc11.text(), "1550"); // kc1.1, not kc
     expectResults(20, 24, 0.2, 37, 10, 12);
     // Newton's root, not the power law: Pe differs in its 12th digit.
@@ -135,9 +139,9 @@ TEST_P(SawingPageTest, MaterialSetsItsRangesForceAndCoolant) {
         SCOPED_TRACE(c.material);
         ASSERT_TRUE(page.userSelect(page.materialList.name(), c.material));
         expectBar(page.speedBar, c.vcMin, c.vcMax, c.vc);
-        EXPECT_EQ(page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(),
-                  std::to_string(c.vcMin) + "/" + std::to_string(c.vcMax) + "/" +
-                      std::to_string(c.vc));
+        EXPECT_EQ(
+            page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(),
+            std::to_string(c.vcMin) + "/" + std::to_string(c.vcMax) + "/" + std::to_string(c.vc));
         EXPECT_EQ(shell.state.vcMax, c.vcMax);
         expectBar(page.areaBar, c.aMin, c.aMax, c.a);
         EXPECT_EQ(page.area.text(), std::to_string(c.a));

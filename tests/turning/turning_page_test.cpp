@@ -85,10 +85,12 @@ TEST_P(TurningPageTest, StartsWithWpExternalTurningGroupOneClassThree) {
     EXPECT_EQ(page.speedMax.caption, "250");
     expectBar(page.speedBar, 150, 250, 200);
     EXPECT_EQ(page.cuttingSpeed.text(), "200");
-    for (const Control* c : All(page.speedBar, page.speedMinCaption, page.speedMaxCaption, page.speedMin, page.speedMax))
+    for (const Control* c : All(page.speedBar, page.speedMinCaption, page.speedMaxCaption,
+                                page.speedMin, page.speedMax))
         EXPECT_TRUE(c->visible) << c->name();
     EXPECT_EQ(page.feed.text(), S("0.4"));
-    for (const Control* c : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax))
+    for (const Control* c :
+         All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax))
         EXPECT_FALSE(c->visible) << c->name();
     EXPECT_EQ(page.depthMin.caption, "1");
     EXPECT_EQ(page.depthMax.caption, "6");
@@ -100,7 +102,9 @@ TEST_P(TurningPageTest, StartsWithWpExternalTurningGroupOneClassThree) {
     EXPECT_EQ(page.removalRate.text(), "280");
     EXPECT_EQ(page.kc.text(), "");
     EXPECT_EQ(page.power.text(), "0");
-    for (const Control* c : All(page.shankLabel, page.shankList, page.overhangCaption, page.overhangUnit, page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
+    for (const Control* c :
+         All(page.shankLabel, page.shankList, page.overhangCaption, page.overhangUnit,
+             page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
         EXPECT_FALSE(c->visible) << c->name();
     EXPECT_EQ(shell.state.vcMin, 150);
     EXPECT_EQ(shell.state.vcMax, 250);
@@ -139,7 +143,8 @@ TEST_P(TurningPageTest, HssFeedRangeGoesOntoTheBar) {
     EXPECT_EQ(page.feed.text(), S("0.15"));
     EXPECT_EQ(page.feedMin.caption, S("0.1"));
     EXPECT_EQ(page.feedMax.caption, S("0.2"));
-    for (const Control* c : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax))
+    for (const Control* c :
+         All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax))
         EXPECT_TRUE(c->visible) << c->name();
     // 0.05 x 10 is the exact half, which goes to the even 0.
     EXPECT_EQ(page.depthMin.caption, S("0.05"));
@@ -190,7 +195,8 @@ TEST_P(TurningPageTest, HssFromBoringWithGroupFiveEndsOnExternalTurning) {
     click(page.groupButtons[4]); // group 5
     click(page.hssButton);
     EXPECT_EQ(page.operation(), TurningPage::kExternal);
-    for (const Control* c : All(page.shankLabel, page.shankList, page.overhangHigh, page.overhangBar, page.overhang))
+    for (const Control* c :
+         All(page.shankLabel, page.shankList, page.overhangHigh, page.overhangBar, page.overhang))
         EXPECT_FALSE(c->visible) << c->name();
     expectClasses({1, 2, 3, 4}, 3);
     EXPECT_EQ(page.coolant.text(), "Bohrölemulsion");
@@ -212,7 +218,9 @@ TEST_P(TurningPageTest, HssGroupRulesKeepOnlyClassesWithRows) {
 TEST_P(TurningPageTest, BoringShankSetsOverhangAndTable) {
     select(page.operationList, 1);
     EXPECT_EQ(page.shankLabel.caption, "Schaftd.:");
-    for (const Control* c : All(page.shankLabel, page.shankList, page.overhangCaption, page.overhangUnit, page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
+    for (const Control* c :
+         All(page.shankLabel, page.shankList, page.overhangCaption, page.overhangUnit,
+             page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
         EXPECT_TRUE(c->visible) << c->name();
     EXPECT_EQ(page.shankList.items(),
               (std::vector<std::string>{"8", "10", "12", "16", "20", "25", "32"}));
@@ -263,7 +271,8 @@ TEST_P(TurningPageTest, BoringGroupSevenHasAFixedSpeed) {
     click(page.groupButtons[6]);
     expectClasses({5}, 5);
     EXPECT_EQ(page.cuttingSpeed.text(), "80");
-    for (const Control* c : All(page.speedBar, page.speedMinCaption, page.speedMaxCaption, page.speedMin, page.speedMax))
+    for (const Control* c : All(page.speedBar, page.speedMinCaption, page.speedMaxCaption,
+                                page.speedMin, page.speedMax))
         EXPECT_FALSE(c->visible) << c->name();
     expectBar(page.feedBar, 1000, 3000, 2000);
     EXPECT_EQ(page.feed.text(), S("0.2"));
@@ -287,7 +296,8 @@ TEST_P(TurningPageTest, PartingHasNoClassesAndNoDepth) {
     EXPECT_EQ(shell.state.machiningClass, 0);
     EXPECT_TRUE(page.shankLabel.visible);
     EXPECT_EQ(page.shankLabel.caption, "Stechbr.:");
-    for (const Control* c : All(page.overhangCaption, page.overhangUnit, page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
+    for (const Control* c : All(page.overhangCaption, page.overhangUnit, page.overhangLow,
+                                page.overhangHigh, page.overhangBar, page.overhang))
         EXPECT_FALSE(c->visible) << c->name();
     EXPECT_EQ(page.shankList.items(), (std::vector<std::string>{"2", "3", "4", "5"}));
     EXPECT_EQ(page.cuttingMaterial.text(), "HB 7025");
@@ -381,8 +391,7 @@ TEST_P(TurningPageTest, HintsFollowTheOperation) {
     EXPECT_EQ(page.classButtons[2].hint, "Mittlere Zerspanung");
     EXPECT_EQ(page.groupButtons[0].hint, "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle");
     EXPECT_EQ(page.groupButtons[10].hint, "Gehärtete Werkstoffe bis 68 HRC");
-    EXPECT_EQ(page.kc.hint,
-              "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm");
+    EXPECT_EQ(page.kc.hint, "Spezifische Schnittkraft kc 1,1 in N/mm2 bezogen auf h=b= 1 mm");
     EXPECT_EQ(page.overhang.hint, "Ausspannlänge");
     EXPECT_EQ(page.shankList.hint, "No Merci");
     // The operation change refreshes the hints through the shell when it can.
@@ -536,8 +545,7 @@ TEST(TurningPageInWindow, EnteringThePageBringsTheDialogKc) {
     PreciseMaterialDialog dialog{shell};
     EXPECT_EQ(page.removalRate.text(), "280");
     EXPECT_EQ(page.kc.text(), "");
-    EXPECT_EQ(page.groupButtons[0].hint,
-              "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle");
+    EXPECT_EQ(page.groupButtons[0].hint, "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle");
 
     main.selectPage(1);
     EXPECT_EQ(shell.state.activeMaterialGroup, 1);

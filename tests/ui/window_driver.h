@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Helpers for window tests: find controls by component name and act on
-// them as a user would.
+// Helpers for window tests: find the widget of a model's control and act on
+// it as a user would.
+
+#include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,6 +23,14 @@ template <class W> W* Find(QWidget* root, const char* name) {
     auto* w = root->findChild<W*>(name);
     if (w == nullptr) qFatal("no widget %s", name);
     return w;
+}
+template <class W> W* Find(QWidget* root, const Control& control) {
+    return Find<W>(root, control.name().c_str());
+}
+
+// The model of notebook page `index` of the window.
+template <class P> const P& Model(MainWindow& window, int index) {
+    return dynamic_cast<const P&>(window.workbench().main().page(index));
 }
 
 // Replaces the field's text by typing, one key at a time.
