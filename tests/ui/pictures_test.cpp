@@ -197,7 +197,7 @@ class PicturesTest : public QObject {
 
     void percentStepperButtonsShowIcons() {
         QWidget parent;
-        const PercentStep step("Minus", "Percent", "Plus", 0, 10);
+        const zerbo::PercentStep step("Minus", "Percent", "Plus", 0, 10);
         MakePercentStepper(step, &parent);
         for (const char* name : {"Minus", "Plus"}) {
             auto* b = Find<QToolButton>(&parent, name);
