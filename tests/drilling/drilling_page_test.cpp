@@ -118,12 +118,12 @@ TEST_P(DrillingPageTest, CoatedHssRaisesSpeedAndFeedByThePercentages) {
 }
 
 TEST_P(DrillingPageTest, RaisedSpeedBarRoundsTiesAsTheLabelsShowThem) {
-    select("ComboBox25", 37);
-    select("ComboBox22", 1); // 3..6 m/min raised 15 %: 3.45..6.9
+    select(page.materialList, 37);
+    select(page.coatingList, 1); // 3..6 m/min raised 15 %: 3.45..6.9
     // Labels are cut at the decimal point "." only.
-    EXPECT_EQ(label("Label109"), GetParam() == '.' ? "3.4" : "3,45");
-    EXPECT_EQ(label("Label110"), S("6.9"));
-    expectBar("ScrollBar9", 34, 69, 52);
+    EXPECT_EQ(page.speedMin.caption, GetParam() == '.' ? "3.4" : "3,45");
+    EXPECT_EQ(page.speedMax.caption, S("6.9"));
+    expectBar(page.speedBar, 34, 69, 52);
 }
 
 TEST_P(DrillingPageTest, FeedRangePutsTheFeedOnTheBar) {
