@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The result block the drilling, reaming and countersinking pages show
 // alike: n, Vf, kc, Q and Pe, each a read-only field.
