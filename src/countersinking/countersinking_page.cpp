@@ -39,27 +39,27 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
     std::vector<std::string> types;
     for (const CountersinkType& t : CountersinkTypes)
         types.emplace_back(t.item);
-    toolType.fill(std::move(types));
+    toolList.fill(std::move(types));
     std::vector<std::string> materials;
     for (const CountersinkMaterial& m : CountersinkMaterials)
         materials.emplace_back(m.item);
-    material.fill(std::move(materials));
-    edges.fill({"1", "2", "3"});
+    materialList.fill(std::move(materials));
+    edgesList.fill({"1", "2", "3"});
     pilotCaption.caption = "Zapfend.:";
     // The pilot list only shows the diameter; the user never changes it.
-    pilot.enabled = false;
-    Show({&pilot, &pilotCaption}, false);
+    pilotList.enabled = false;
+    Show({&pilotList, &pilotCaption}, false);
     speedStep.set(30);
     feedStep.set(0);
     showIncreases(false);
 
-    for (List* l : {&toolType, &coating, &size, &edges, &material, &pilot})
+    for (List* l : {&toolList, &coatingList, &sizeList, &edgesList, &materialList, &pilotList})
         add(*l);
     add(pilotCaption);
     add(preDrillBar);
     add(preDrill);
-    add(preDrillLow);
-    add(preDrillHigh);
+    add(preDrillMin);
+    add(preDrillMax);
     add(speedBar);
     add(cuttingSpeed);
     add(speedMin);
@@ -74,11 +74,11 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
         add(*f);
     add(coolant);
 
-    material.onChange = [this] { MaterialChanged(); };
-    toolType.onChange = [this] { ToolTypeChanged(); };
-    size.onChange = [this] { SizeChanged(); };
-    coating.onChange = [this] { CoatingChanged(); };
-    pilot.onChange = [this] { PilotChanged(); };
+    materialList.onChange = [this] { MaterialChanged(); };
+    toolList.onChange = [this] { ToolTypeChanged(); };
+    sizeList.onChange = [this] { SizeChanged(); };
+    coatingList.onChange = [this] { CoatingChanged(); };
+    pilotList.onChange = [this] { PilotChanged(); };
     speedBar.onChange = [this] { SpeedBarMoved(); };
     preDrillBar.onChange = [this] { PreDrillBarMoved(); };
     feedStep.down.onClick = [this] { FeedIncreaseClicked(-1); };
@@ -91,11 +91,11 @@ CountersinkingPage::CountersinkingPage(Shell& shell) : PageModel(shell, "Senken"
 // Start-up and the shell's calls
 
 void CountersinkingPage::startUp() {
-    toolType.select(0);
-    coating.select(0);
-    size.select(0);
-    edges.select(2); // "3"
-    material.select(0);
+    toolList.select(0);
+    coatingList.select(0);
+    sizeList.select(0);
+    edgesList.select(2); // "3"
+    materialList.select(0);
     MaterialChanged();
 }
 
@@ -110,12 +110,12 @@ void CountersinkingPage::assignHints() {
     preDrill.hint = "Vorbohrdurchmesser";
     feedStep.assignHints("Erhöhung des Vorschubs in %", kHintFeedStepDown, kHintFeedStepUp);
     speedStep.assignHints(kHintSpeedIncrease, kHintSpeedStepDown, kHintSpeedStepUp);
-    toolType.hint = "Senkertyp";
-    edges.hint = "Senkerschneidenzahl";
-    size.hint = "Senkerdurchmesser bzw. Größe";
-    coating.hint = kHintCuttingMaterial;
-    pilot.hint = "Zapfendurchmesser";
-    material.hint = "Zu reibender Werkstoff";
+    toolList.hint = "Senkertyp";
+    edgesList.hint = "Senkerschneidenzahl";
+    sizeList.hint = "Senkerdurchmesser bzw. Größe";
+    coatingList.hint = kHintCuttingMaterial;
+    pilotList.hint = "Zapfendurchmesser";
+    materialList.hint = "Zu reibender Werkstoff";
     preDrillBar.hint = "Vorbohrdurchmesserschieber";
     speedBar.hint = kHintSpeedBar;
     coolant.hint = kHintCoolant;
@@ -200,15 +200,15 @@ void CountersinkingPage::SpeedIncreaseClicked(int direction) {
 // Steps
 
 void CountersinkingPage::FillSizes() {
-    size.fill(Texts(CountersinkSizes(toolType.index())));
+    sizeList.fill(Texts(CountersinkSizes(toolList.index())));
 }
 
 void CountersinkingPage::SetEdges() {
-    if (const CountersinkType* type = typeRow()) edges.fill({WriteWhole(type->edges)});
+    if (const CountersinkType* type = typeRow()) edgesList.fill({WriteWhole(type->edges)});
 }
 
 void CountersinkingPage::FillCoatings() {
-    coating.fill(Texts(CountersinkCoatings(toolType.index())));
+    coatingList.fill(Texts(CountersinkCoatings(toolList.index())));
 }
 
 void CountersinkingPage::ShowIncreaseControls() {
@@ -219,9 +219,9 @@ void CountersinkingPage::ShowIncreaseControls() {
 }
 
 void CountersinkingPage::ApplyVisibility() {
-    const bool pilotType = toolType.index() >= kFirstPilotType;
-    Show({&preDrillBar, &preDrillLow, &preDrillHigh}, !pilotType);
-    Show({&pilot, &pilotCaption}, pilotType);
+    const bool pilotType = toolList.index() >= kFirstPilotType;
+    Show({&preDrillBar, &preDrillMin, &preDrillMax}, !pilotType);
+    Show({&pilotList, &pilotCaption}, pilotType);
 }
 
 void CountersinkingPage::showIncreases(bool visible) {
@@ -230,7 +230,7 @@ void CountersinkingPage::showIncreases(bool visible) {
 }
 
 void CountersinkingPage::FillPilots() {
-    pilot.fill(PilotItems(toolType.index(), size.index()));
+    pilotList.fill(PilotItems(toolList.index(), sizeList.index()));
 }
 
 void CountersinkingPage::ShowCoolant() {
@@ -247,7 +247,7 @@ void CountersinkingPage::LookUpSpeedRange() {
 }
 
 void CountersinkingPage::SetFeed() {
-    const std::string_view table = CountersinkFeed(material.index(), size.index());
+    const std::string_view table = CountersinkFeed(materialList.index(), sizeList.index());
     if (!coated() || table.empty()) {
         feed.setText(std::string(table));
         return;
@@ -281,22 +281,22 @@ void CountersinkingPage::SetSpeedBar() {
 }
 
 void CountersinkingPage::SetPreDrillBar() {
-    const int type = toolType.index();
+    const int type = toolList.index();
     const double d = diameter();
     double low = 0;
     std::optional<double> preset;
     if (type == kCoreHoleType) {
-        low = shell().numbers.parseOr(pilot.text(), 0);
+        low = shell().numbers.parseOr(pilotList.text(), 0);
         preset = low;
     } else {
-        low = PreDrillLowerBound(type, size.index()).value_or(0);
-        preset = PreDrillPreset(type, size.index());
+        low = PreDrillLowerBound(type, sizeList.index()).value_or(0);
+        preset = PreDrillPreset(type, sizeList.index());
     }
     const double x = preset ? *preset : static_cast<double>(LD(d) - low);
     preDrillBar.setup(Tenths(low), Tenths(d), Tenths(x));
     preDrill.setText(text(LD(preDrillBar.position()) / 10));
-    preDrillLow.caption = text(low);
-    preDrillHigh.caption = TextBefore(size.text(), " ");
+    preDrillMin.caption = text(low);
+    preDrillMax.caption = TextBefore(sizeList.text(), " ");
 }
 
 void CountersinkingPage::RecomputeSpeed() {
@@ -321,8 +321,8 @@ void CountersinkingPage::RecomputeRemoval() {
 
 void CountersinkingPage::RecomputePower() {
     const double d = diameter();
-    const double pilotDiameter = shell().numbers.parseOr(pilot.text(), 0);
-    const double z = shell().numbers.parseOr(edges.text(), 0);
+    const double pilotDiameter = shell().numbers.parseOr(pilotList.text(), 0);
+    const double z = shell().numbers.parseOr(edgesList.text(), 0);
     const double torque = TorqueRing(numOr(results.kc, 0), numOr(feed, 0), z, pilotDiameter, d);
     results.power.setText(text(PowerFromTorque(torque, numOr(results.spindleSpeed, 0))));
 }
@@ -335,18 +335,18 @@ void CountersinkingPage::recomputeResults() {
 }
 
 const CountersinkType* CountersinkingPage::typeRow() const {
-    const int i = toolType.index();
+    const int i = toolList.index();
     return i >= 0 && i < static_cast<int>(CountersinkTypes.size()) ? &CountersinkTypes[i] : nullptr;
 }
 
 const CountersinkMaterial* CountersinkingPage::materialRow() const {
-    const int i = material.index();
+    const int i = materialList.index();
     return i >= 0 && i < static_cast<int>(CountersinkMaterials.size()) ? &CountersinkMaterials[i]
                                                                        : nullptr;
 }
 
 double CountersinkingPage::diameter() const {
-    return shell().numbers.parseOr(TextBefore(size.text(), " "), 0);
+    return shell().numbers.parseOr(TextBefore(sizeList.text(), " "), 0);
 }
 
 double CountersinkingPage::computedSpeed() const {

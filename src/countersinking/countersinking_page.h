@@ -20,19 +20,19 @@ class CountersinkingPage : public PageModel {
     explicit CountersinkingPage(Shell& shell);
 
     // Tool and workpiece
-    List toolType{"ComboBox11"};    // "Werkzeugtyp:"
-    List coating{"ComboBox12"};     // "Beschichtung:"
-    List size{"ComboBox13"};        // "Senkerdurchm/Größe:"
-    List edges{"ComboBox14"};       // "Schneidenz.:"
-    List material{"ComboBox15"};    // "Werkstoff:"
-    List pilot{"ComboBox31"};       // pilot or core-hole diameter d
-    Label pilotCaption{"Label145"}; // "Zapfend.:"
+    List toolList{"ComboBox11"};     // "Werkzeugtyp:"
+    List coatingList{"ComboBox12"};  // "Beschichtung:"
+    List sizeList{"ComboBox13"};     // "Senkerdurchm/Größe:"
+    List edgesList{"ComboBox14"};    // "Schneidenz.:"
+    List materialList{"ComboBox15"}; // "Werkstoff:"
+    List pilotList{"ComboBox31"};    // pilot or core-hole diameter d
+    Label pilotCaption{"Label145"};  // "Zapfend.:"
 
     // Pre-drilled diameter d0 ("Vorgebohrt auf Durchmesser..:"), in tenths
     Bar preDrillBar{"ScrollBar12"};
     Field preDrill{"Edit50"};
-    Label preDrillLow{"Label143"};
-    Label preDrillHigh{"Label144"};
+    Label preDrillMin{"Label143"};
+    Label preDrillMax{"Label144"};
 
     // Cutting speed Vc ("Schnittgeschw. Vc:"): whole m/min uncoated,
     // tenths for coated countersinks
@@ -50,13 +50,13 @@ class CountersinkingPage : public PageModel {
 
     // Results
     ResultBlock results{"Edit25", "Edit26", "Edit27", "Edit28", "Edit29"};
-    Memo coolant{"Memo3"};        // "Kühl- und Schmiermittel:"
+    Memo coolant{"Memo3"}; // "Kühl- und Schmiermittel:"
 
     void startUp() override;
     void entered() override;
     void assignHints() override;
 
-    bool coated() const { return coating.index() > 0; }
+    bool coated() const { return coatingList.index() > 0; }
     int feedPercent() const { return feedStep.value(); }
     int speedPercent() const { return speedStep.value(); }
 

@@ -82,8 +82,8 @@ class DrillingPage : public PageModel {
     DrillKeys keys() const;
 
     // The state the tables and the feed text leave behind.
-    double feedLow() const { return feedMin_; }
-    double feedHigh() const { return feedMax_; }
+    double ownFeedMin() const { return feedMin_; }
+    double ownFeedMax() const { return feedMax_; }
     const std::string& feedText() const { return feedText_; }
     std::int32_t ownSpeedMin() const { return speedMin_; }
     std::int32_t ownSpeedMax() const { return speedMax_; }

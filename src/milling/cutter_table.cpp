@@ -35,7 +35,7 @@ std::vector<std::string> ToolTypeTexts(std::span<const ToolTypeRow> rows) {
 void FillToolSizes(MillingPage& page, std::span<const ToolTypeRow> rows) {
     std::vector<std::string> teeth;
     std::vector<std::string> diameters;
-    const int type = page.toolType.index();
+    const int type = page.toolList.index();
     if (InRange(type, static_cast<int>(rows.size()))) {
         const ToolTypeRow& row = rows[static_cast<size_t>(type)];
         auto& state = page.shell().state;
@@ -44,8 +44,8 @@ void FillToolSizes(MillingPage& page, std::span<const ToolTypeRow> rows) {
         if (row.fourTeethInGroup11 && state.activeMaterialGroup == 11) teeth.emplace_back("4");
         diameters = ListItems(row.diameters);
     }
-    page.teeth.fill(std::move(teeth));
-    page.diameter.fill(std::move(diameters));
+    page.teethList.fill(std::move(teeth));
+    page.diameterList.fill(std::move(diameters));
 }
 
 } // namespace zerbo

@@ -150,11 +150,11 @@ std::optional<std::string_view> HssFeed(int toolType, int group, int diameter) {
 }
 
 void FillHssToolTypes(MillingPage& page) {
-    page.toolType.fill(ToolTypeTexts(kToolTypes));
+    page.toolList.fill(ToolTypeTexts(kToolTypes));
 }
 
 void FillHssCoatings(MillingPage& page) {
-    page.coating.fill(Texts(kCoatings));
+    page.coatingList.fill(Texts(kCoatings));
 }
 
 void FillHssSizes(MillingPage& page) {
@@ -162,20 +162,22 @@ void FillHssSizes(MillingPage& page) {
 }
 
 void SetHssSpeedRange(MillingPage& page) {
-    if (auto range = HssSpeedRange(page.shell().state.activeMaterialGroup, page.coating.index()))
+    if (auto range =
+            HssSpeedRange(page.shell().state.activeMaterialGroup, page.coatingList.index()))
         page.setSpeedRange(range->min, range->max);
 }
 
 void HssCuttingData(MillingPage& page) {
-    const int type = page.toolType.index();
+    const int type = page.toolList.index();
     if (!InRange(type, kHssToolTypeCount)) return;
     SetHssSpeedRange(page);
     const int group = page.shell().state.activeMaterialGroup;
     if (!IsGroup(group)) return;
-    const int coating = page.coating.index();
+    const int coating = page.coatingList.index();
     if (auto vc = HssSpeed(type, group, coating)) page.setRecommendedSpeed(std::string(*vc));
     if (!InRange(coating, kHssCoatingCount)) return;
-    if (auto fz = HssFeed(type, group, page.diameter.index())) page.fz.setText(std::string(*fz));
+    if (auto fz = HssFeed(type, group, page.diameterList.index()))
+        page.toothFeed.setText(std::string(*fz));
 }
 
 } // namespace zerbo

@@ -74,10 +74,10 @@ MillingPage::MillingPage(Shell& shell) : PageModel(shell, "Fräsen", 104) {
         const int material = static_cast<int>(i) + 1;
         materials[i]->onClick = [this, material] { CuttingMaterialChanged(material); };
     }
-    add(toolType).onChange = [this] { ToolTypeChanged(); };
-    add(coating).onChange = [this] { CoatingChanged(); };
-    add(teeth).onChange = [this] { TeethChanged(); };
-    add(diameter).onChange = [this] { DiameterChanged(); };
+    add(toolList).onChange = [this] { ToolTypeChanged(); };
+    add(coatingList).onChange = [this] { CoatingChanged(); };
+    add(teethList).onChange = [this] { TeethChanged(); };
+    add(diameterList).onChange = [this] { DiameterChanged(); };
 
     const std::array<Button*, 3> lengths{&normalButton, &longButton, &extraLongButton};
     const char* lengthCaptions[] = {"Normal", "Lang", "Überlang"};
@@ -98,60 +98,61 @@ MillingPage::MillingPage(Shell& shell) : PageModel(shell, "Fräsen", 104) {
     }
     add(groupText);
 
-    add(fz);
-    add(vc);
-    add(vcBar).onChange = [this] { SpeedBarMoved(); };
-    add(vcMinLabel);
-    add(vcMaxLabel);
+    add(toothFeed);
+    add(cuttingSpeed);
+    add(speedBar).onChange = [this] { SpeedBarMoved(); };
+    add(speedMin);
+    add(speedMax);
 
-    increaseLabel.caption = "Steigerung";
-    add(increase);
-    add(increaseDown).onClick = [this] { IncreaseDown(); };
-    add(increaseUp).onClick = [this] { IncreaseUp(); };
-    add(increaseLabel);
+    speedIncreaseCaption.caption = "Steigerung";
+    add(speedIncrease);
+    add(speedIncreaseDown).onClick = [this] { SpeedIncreaseClicked(-1); };
+    add(speedIncreaseUp).onClick = [this] { SpeedIncreaseClicked(+1); };
+    add(speedIncreaseCaption);
 
-    aeMinLabel.caption = "0";
-    add(ae);
-    add(aeBar).onChange = [this] { WidthBarMoved(); };
-    add(aeMinLabel);
-    add(aeMaxLabel);
+    widthMin.caption = "0";
+    add(width);
+    add(widthBar).onChange = [this] { WidthBarMoved(); };
+    add(widthMin);
+    add(widthMax);
 
-    hmMinLabel.caption = "0";
-    hmMaxLabel.caption = "1";
-    add(hm);
-    add(hmBar).onChange = [this] { ChipThicknessBarMoved(); };
-    add(hmMinLabel);
-    add(hmMaxLabel);
+    chipThicknessMin.caption = "0";
+    chipThicknessMax.caption = "1";
+    add(chipThickness);
+    add(chipThicknessBar).onChange = [this] { ChipThicknessBarMoved(); };
+    add(chipThicknessMin);
+    add(chipThicknessMax);
 
-    apMinLabel.caption = "0";
-    apBar.vertical = true;
-    add(ap);
-    add(apBar).onChange = [this] { DepthBarMoved(); };
-    add(apMinLabel);
-    add(apMaxLabel);
+    depthMin.caption = "0";
+    depthBar.vertical = true;
+    add(depth);
+    add(depthBar).onChange = [this] { DepthBarMoved(); };
+    add(depthMin);
+    add(depthMax);
 
     materialButton.caption = "Werkstoff";
     materialButton.hint = "Genaue Werkstoffbezeichnung auswählen";
-    pe.hint = "Erforderliche Maschinenleistung Pe";
-    add(n);
-    add(vf);
-    add(kc);
+    results.power.hint = "Erforderliche Maschinenleistung Pe";
+    add(results.spindleSpeed);
+    add(results.feedRate);
+    add(results.kc);
     add(materialButton).onClick = [this] { MaterialButtonClicked(); };
-    add(q);
-    add(pe);
+    add(results.removalRate);
+    add(results.power);
 
-    for (Field* f : {&phi, &kappa, &hmCopy}) {
+    for (Field* f : {&engagementAngle, &settingAngle, &chipThicknessCopy}) {
         f->visible = false;
         add(*f);
     }
 
     // A kc handed over by the precise-material dialog updates Q and Pe.
-    shell.hooks.kcReceivers.push_back({&kc, [this] { RecomputeRemovalAndPower(); }});
+    shell.hooks.kcReceivers.push_back({&results.kc, [this] { RecomputeRemovalAndPower(); }});
 }
 
 MillingPage::~MillingPage() {
     auto& receivers = shell().hooks.kcReceivers;
-    std::erase_if(receivers, [this](const Shell::KcReceiver& r) { return r.kcField == &kc; });
+    std::erase_if(receivers,
+                  [this](const Shell::KcReceiver& r) { return r.kcField == &results.kc; });
 }
 
 // ---- helpers
@@ -171,7 +172,7 @@ const MillingToolGeometry* MillingPage::geometry() const {
     default:
         return nullptr;
     }
-    const int index = toolType.index();
+    const int index = toolList.index();
     return InRange(index, static_cast<int>(table.size())) ? &table[static_cast<size_t>(index)]
                                                           : nullptr;
 }
@@ -195,7 +196,7 @@ void MillingPage::setRecommendedSpeed(std::string speed) {
     const double reduction = shell().state.lengthReduction;
     if (reduction != 0 && HasValue(speed))
         speed = WriteWhole(RoundAsShown((1 - reduction) * shell().numbers.parse(speed)));
-    vc.setText(std::move(speed));
+    cuttingSpeed.setText(std::move(speed));
 }
 
 long double MillingPage::listNumber(const List& list, long double fallback) const {
@@ -220,45 +221,46 @@ void MillingPage::LookUpCuttingData() {
         break;
     }
     RecomputeSpeedAndFeed();
-    if (HasValue(vc.text())) {
-        vcBar.enabled = true;
-        vcBar.setup(reducedMin(), reducedMax(), RoundAsShown(num(vc)));
-        vcBar.smallStep = 1;
-        vcBar.largeStep = 10;
+    if (HasValue(cuttingSpeed.text())) {
+        speedBar.enabled = true;
+        speedBar.setup(reducedMin(), reducedMax(), RoundAsShown(num(cuttingSpeed)));
+        speedBar.smallStep = 1;
+        speedBar.largeStep = 10;
         RecomputeSpeedAndFeed();
     } else {
-        vcBar.enabled = false;
+        speedBar.enabled = false;
     }
     if ((s.millingCuttingMaterial == kWp || s.millingCuttingMaterial == kVhm) &&
-        coating.index() == 3 && groupButtons[3].down())
+        coatingList.index() == 3 && groupButtons[3].down())
         shell().messages.information(kCermetNotice);
 }
 
 void MillingPage::RecomputeSpeedAndFeed() {
-    vcMinLabel.caption = WriteWhole(reducedMin());
-    vcMaxLabel.caption = WriteWhole(reducedMax());
+    speedMin.caption = WriteWhole(reducedMin());
+    speedMax.caption = WriteWhole(reducedMax());
     try {
         // The field already shows the speed reduced for the cutter length.
-        const long double speed = HasValue(vc.text()) ? num(vc) : 0;
-        const long double d = listNumber(diameter, 0);
-        const long double feed = HasValue(fz.text()) ? num(fz) : 0;
-        const long double z = listNumber(teeth, 1);
+        const long double speed = HasValue(cuttingSpeed.text()) ? num(cuttingSpeed) : 0;
+        const long double d = listNumber(diameterList, 0);
+        const long double feed = HasValue(toothFeed.text()) ? num(toothFeed) : 0;
+        const long double z = listNumber(teethList, 1);
         const long double speedN = SpindleSpeed(static_cast<double>(d), static_cast<double>(speed));
-        vf.setText(text(z * feed * speedN));
-        n.setText(text(speedN));
+        results.feedRate.setText(text(z * feed * speedN));
+        results.spindleSpeed.setText(text(speedN));
     } catch (const ConversionError&) {
         shell().messages.information(kSpeedStepFailure);
     }
 }
 
 void MillingPage::RecomputeRemovalAndPower() {
-    if (ae.empty()) return;
+    if (width.empty()) return;
     try {
-        const double removal = RemovalRate(num(ap), num(ae), num(vf));
-        q.setText(text(removal));
+        const double removal = RemovalRate(num(depth), num(width), num(results.feedRate));
+        results.removalRate.setText(text(removal));
         // Before any kc is known (during start-up) there is no power to show.
-        if (kc.empty()) return;
-        pe.setText(text(PowerFromRemovalRate(num(kc), num(q))));
+        if (results.kc.empty()) return;
+        results.power.setText(
+            text(PowerFromRemovalRate(num(results.kc), num(results.removalRate))));
     } catch (const ConversionError&) {
         ShowDecimalError(shell().messages);
     }
@@ -268,31 +270,31 @@ void MillingPage::RecomputeEngagement() {
     const MillingToolGeometry* g = geometry();
     if (g == nullptr) return;
     try {
-        const long double d = listNumber(diameter, 0);
+        const long double d = listNumber(diameterList, 0);
         // No recommended feed: the engagement still follows the tool, hm is 0.
-        const long double feed = HasValue(fz.text()) ? num(fz) : 0;
-        const long double width = g->aeFactor * d;
+        const long double feed = HasValue(toothFeed.text()) ? num(toothFeed) : 0;
+        const long double ae = g->aeFactor * d;
         // Without a diameter there is no engagement (and no 0/0).
-        const double angle =
-            width > 0 && d > 0 ? EngagementAngle(static_cast<double>(d), static_cast<double>(width))
-                               : 0.0;
-        const double chip =
-            angle > 0 ? MeanChipThickness(static_cast<double>(d), static_cast<double>(width),
-                                          static_cast<double>(feed), angle, g->kappa)
-                      : 0.0;
-        phi.setText(text(angle));
-        kappa.setText(WriteWhole(g->kappa));
-        hm.setText(text(chip));
-        ae.setText(text(width));
-        aeMaxLabel.caption = diameter.text();
-        hmMaxLabel.caption = "1";
-        aeBar.setup(0, RoundAsShown(static_cast<double>(d), 1),
-                    RoundAsShown(static_cast<double>(width), 1));
-        aeBar.smallStep = 1;
-        aeBar.largeStep = 10;
-        hmBar.setup(0, 10000, RoundAsShown(chip, 4));
-        hmBar.smallStep = 1;
-        hmBar.largeStep = 100;
+        const double angle = ae > 0 && d > 0
+                                 ? EngagementAngle(static_cast<double>(d), static_cast<double>(ae))
+                                 : 0.0;
+        const double chip = angle > 0
+                                ? MeanChipThickness(static_cast<double>(d), static_cast<double>(ae),
+                                                    static_cast<double>(feed), angle, g->kappa)
+                                : 0.0;
+        engagementAngle.setText(text(angle));
+        settingAngle.setText(WriteWhole(g->kappa));
+        chipThickness.setText(text(chip));
+        width.setText(text(ae));
+        widthMax.caption = diameterList.text();
+        chipThicknessMax.caption = "1";
+        widthBar.setup(0, RoundAsShown(static_cast<double>(d), 1),
+                       RoundAsShown(static_cast<double>(ae), 1));
+        widthBar.smallStep = 1;
+        widthBar.largeStep = 10;
+        chipThicknessBar.setup(0, 10000, RoundAsShown(chip, 4));
+        chipThicknessBar.smallStep = 1;
+        chipThicknessBar.largeStep = 100;
     } catch (const ConversionError&) {
         ShowDecimalError(shell().messages);
     }
@@ -300,16 +302,16 @@ void MillingPage::RecomputeEngagement() {
 
 void MillingPage::RecomputeChipThickness() {
     try {
-        const auto d = static_cast<double>(listNumber(diameter, 0));
-        const double width = numOr(ae, 0);
-        const double angle = numOr(phi, 0);
-        const double setting = numOr(kappa, 0);
+        const auto d = static_cast<double>(listNumber(diameterList, 0));
+        const double ae = numOr(width, 0);
+        const double angle = numOr(engagementAngle, 0);
+        const double setting = numOr(settingAngle, 0);
         // Without an engagement hm has no value (0/0): it stays.
-        if (d <= 0 || width <= 0 || angle <= 0) return;
-        const double feed = HasValue(fz.text()) ? num(fz) : 0;
-        const double chip = MeanChipThickness(d, width, feed, angle, setting);
-        hm.setText(text(chip));
-        hmBar.setup(0, 10000, RoundAsShown(chip, 4));
+        if (d <= 0 || ae <= 0 || angle <= 0) return;
+        const double feed = HasValue(toothFeed.text()) ? num(toothFeed) : 0;
+        const double chip = MeanChipThickness(d, ae, feed, angle, setting);
+        chipThickness.setText(text(chip));
+        chipThicknessBar.setup(0, 10000, RoundAsShown(chip, 4));
     } catch (const ConversionError&) {
         ShowDecimalError(shell().messages);
     }
@@ -321,7 +323,7 @@ void MillingPage::followFeed() {
 }
 
 void MillingPage::followSizeRefill(const std::string& previousDiameter) {
-    if (diameter.text() != previousDiameter) DiameterChanged();
+    if (diameterList.text() != previousDiameter) DiameterChanged();
 }
 
 void MillingPage::SetDefaultDepthOfCut() {
@@ -331,23 +333,23 @@ void MillingPage::SetDefaultDepthOfCut() {
         b->visible = lengthShown;
     const MillingToolGeometry* g = geometry();
     if (g == nullptr) return;
-    const long double d = RoundHalfEven(listNumber(diameter, 0));
-    const long double depth = g->depth < 3 ? g->depth * d : g->depth;
-    apBar.setup(0, s.maxDepthOfCut, RoundHalfEven(depth));
-    apBar.smallStep = 1;
-    apBar.largeStep = 10;
-    ap.setText(text(depth));
-    apMaxLabel.caption = WriteWhole(s.maxDepthOfCut);
+    const long double d = RoundHalfEven(listNumber(diameterList, 0));
+    const long double ap = g->depth < 3 ? g->depth * d : g->depth;
+    depthBar.setup(0, s.maxDepthOfCut, RoundHalfEven(ap));
+    depthBar.smallStep = 1;
+    depthBar.largeStep = 10;
+    depth.setText(text(ap));
+    depthMax.caption = WriteWhole(s.maxDepthOfCut);
 }
 
 void MillingPage::RecentreSpeedBar() {
-    if (!HasValue(vc.text())) return;
+    if (!HasValue(cuttingSpeed.text())) return;
     const int lo = reducedMin();
     const int hi = reducedMax();
-    vcBar.setup(lo, hi, lo + TruncDiv(hi - lo, 2));
-    vcBar.smallStep = 1;
-    vcBar.largeStep = 10;
-    vc.setText(WriteWhole(vcBar.position()));
+    speedBar.setup(lo, hi, lo + TruncDiv(hi - lo, 2));
+    speedBar.smallStep = 1;
+    speedBar.largeStep = 10;
+    cuttingSpeed.setText(WriteWhole(speedBar.position()));
     RecomputeSpeedAndFeed();
     RecomputeRemovalAndPower();
 }
@@ -376,10 +378,10 @@ void MillingPage::ResetLengthToNormal() {
 }
 
 void MillingPage::showIncreaseControls(bool shown) {
-    for (Control* c :
-         std::initializer_list<Control*>{&increaseLabel, &increaseDown, &increaseUp, &increase})
+    for (Control* c : std::initializer_list<Control*>{&speedIncreaseCaption, &speedIncreaseDown,
+                                                      &speedIncreaseUp, &speedIncrease})
         c->visible = shown;
-    increase.setText(WriteWhole(shell().state.speedIncreasePercent) + "%");
+    speedIncrease.setText(WriteWhole(shell().state.speedIncreasePercent) + "%");
 }
 
 void MillingPage::UpdateIncreaseControls() {
@@ -486,7 +488,7 @@ void MillingPage::ToolTypeChanged() {
     SetDefaultDepthOfCut();
     // Also without a recommended feed: ae and the angle follow the new tool,
     // Q, Pe and hm the feed rate 0.
-    aeMaxLabel.caption = diameter.text();
+    widthMax.caption = diameterList.text();
     RecomputeEngagement();
     RecomputeRemovalAndPower();
 }
@@ -495,12 +497,12 @@ void MillingPage::MaterialGroupChanged(int group, bool fromButton) {
     auto& s = shell().state;
     s.millingMaterialGroup = static_cast<std::uint8_t>(group);
     s.activeMaterialGroup = static_cast<std::uint8_t>(group);
-    const std::string previousDiameter = diameter.text();
+    const std::string previousDiameter = diameterList.text();
     ShowGroupAndLookUp();
     FillCoatingList();
     if (!fromButton) return;
     RefreshMaterialDialog(shell());
-    SelectLengthByDepth(apBar.position());
+    SelectLengthByDepth(depthBar.position());
     RecentreSpeedBar();
     followFeed();
     // Solid carbide refills the sizes for the group.
@@ -509,8 +511,8 @@ void MillingPage::MaterialGroupChanged(int group, bool fromButton) {
 
 void MillingPage::CoatingChanged() {
     LookUpCuttingData();
-    if (!fz.empty()) {
-        SelectLengthByDepth(apBar.position());
+    if (!toothFeed.empty()) {
+        SelectLengthByDepth(depthBar.position());
         RecentreSpeedBar();
     }
     followFeed();
@@ -524,35 +526,28 @@ void MillingPage::TeethChanged() {
 void MillingPage::DiameterChanged() {
     LookUpCuttingData();
     SetDefaultDepthOfCut();
-    aeMaxLabel.caption = diameter.text();
-    if (!fz.empty()) SelectLengthByDepth(apBar.position());
+    widthMax.caption = diameterList.text();
+    if (!toothFeed.empty()) SelectLengthByDepth(depthBar.position());
     RecomputeEngagement();
     RecomputeRemovalAndPower();
 }
 
 void MillingPage::SpeedBarMoved() {
-    if (!HasValue(vc.text())) return;
-    vcBar.setup(reducedMin(), reducedMax(), vcBar.position());
-    vc.setText(WriteWhole(vcBar.position()));
+    if (!HasValue(cuttingSpeed.text())) return;
+    speedBar.setup(reducedMin(), reducedMax(), speedBar.position());
+    cuttingSpeed.setText(WriteWhole(speedBar.position()));
     RecomputeSpeedAndFeed();
     RecomputeRemovalAndPower();
 }
 
-void MillingPage::stepIncrease(int delta) {
+void MillingPage::SpeedIncreaseClicked(int direction) {
     auto& p = shell().state.speedIncreasePercent;
-    const int next = p + delta;
+    const int next = p + direction;
     if (next < 50 || next > 100) return;
     p = next;
-    increase.setText(WriteWhole(p) + "%");
+    speedIncrease.setText(WriteWhole(p) + "%");
     LookUpCuttingData();
     followFeed();
-}
-
-void MillingPage::IncreaseDown() {
-    stepIncrease(-1);
-}
-void MillingPage::IncreaseUp() {
-    stepIncrease(+1);
 }
 
 void MillingPage::CutterLengthChanged(double reduction) {
@@ -561,69 +556,69 @@ void MillingPage::CutterLengthChanged(double reduction) {
 }
 
 void MillingPage::DepthBarMoved() {
-    apBar.setup(0, shell().state.maxDepthOfCut, apBar.position());
-    ap.setText(WriteWhole(apBar.position()));
-    SelectLengthByDepth(apBar.position());
+    depthBar.setup(0, shell().state.maxDepthOfCut, depthBar.position());
+    depth.setText(WriteWhole(depthBar.position()));
+    SelectLengthByDepth(depthBar.position());
     RecomputeRemovalAndPower();
 }
 
 void MillingPage::WidthBarMoved() {
-    aeMaxLabel.caption = diameter.text();
+    widthMax.caption = diameterList.text();
     const MillingToolGeometry* g = geometry();
     if (g == nullptr) return;
-    const long double d = listNumber(diameter, 0);
+    const long double d = listNumber(diameterList, 0);
     // The range is set before the position is read, so ae never exceeds D.
-    aeBar.setup(0, RoundAsShown(static_cast<double>(d), 1), aeBar.position());
-    const long double width = aeBar.position() / 10.0L;
-    ae.setText(text(width));
-    const double angle = width > 0 && d > 0
-                             ? EngagementAngle(static_cast<double>(d), static_cast<double>(width))
-                             : 0.0;
-    phi.setText(text(angle));
+    widthBar.setup(0, RoundAsShown(static_cast<double>(d), 1), widthBar.position());
+    const long double ae = widthBar.position() / 10.0L;
+    width.setText(text(ae));
+    const double angle =
+        ae > 0 && d > 0 ? EngagementAngle(static_cast<double>(d), static_cast<double>(ae)) : 0.0;
+    engagementAngle.setText(text(angle));
 
     double chip = 0;
-    if (width > 0) {
-        const long double zn = listNumber(teeth, 1) * static_cast<long double>(num(n));
+    if (ae > 0) {
+        const long double zn =
+            listNumber(teethList, 1) * static_cast<long double>(num(results.spindleSpeed));
         // Without a speed (or a diameter) the chip thickness is undefined:
         // hm and fz keep their values.
         if (zn == 0 || angle == 0) {
             RecomputeRemovalAndPower();
             return;
         }
-        const long double feed = num(vf) / zn;
-        chip = MeanChipThickness(static_cast<double>(d), static_cast<double>(width),
+        const long double feed = num(results.feedRate) / zn;
+        chip = MeanChipThickness(static_cast<double>(d), static_cast<double>(ae),
                                  static_cast<double>(feed), angle, g->kappa);
     }
-    hmCopy.setText(text(chip));
-    hm.setText(text(chip));
-    hmBar.setup(0, 10000, RoundAsShown(chip, 4));
-    kappa.setText(WriteWhole(g->kappa));
-    if (width > 0) {
-        fz.setText(text(FeedFromChipThickness(static_cast<double>(d), static_cast<double>(width),
-                                              chip, angle, g->kappa)));
+    chipThicknessCopy.setText(text(chip));
+    chipThickness.setText(text(chip));
+    chipThicknessBar.setup(0, 10000, RoundAsShown(chip, 4));
+    settingAngle.setText(WriteWhole(g->kappa));
+    if (ae > 0) {
+        toothFeed.setText(text(FeedFromChipThickness(
+            static_cast<double>(d), static_cast<double>(ae), chip, angle, g->kappa)));
     } else {
         // No width, no feed: Vf follows the fz of 0 it shows.
-        fz.setText("0");
+        toothFeed.setText("0");
         RecomputeSpeedAndFeed();
     }
     RecomputeRemovalAndPower();
 }
 
 void MillingPage::ChipThicknessBarMoved() {
-    hmBar.setup(0, 10000, hmBar.position());
-    hmBar.smallStep = 1;
-    hmBar.largeStep = 100;
-    const long double chip = hmBar.position() / 10000.0L;
-    hm.setText(text(chip));
-    const double setting = num(kappa);
-    const double angle = num(phi);
-    const double width = num(ae);
+    chipThicknessBar.setup(0, 10000, chipThicknessBar.position());
+    chipThicknessBar.smallStep = 1;
+    chipThicknessBar.largeStep = 100;
+    const long double chip = chipThicknessBar.position() / 10000.0L;
+    chipThickness.setText(text(chip));
+    const double setting = num(settingAngle);
+    const double angle = num(engagementAngle);
+    const double ae = num(width);
     // Without an engagement there is no feed that gives this hm.
-    if (width == 0 || angle == 0) return;
-    const double feed = FeedFromChipThickness(static_cast<double>(listNumber(diameter, 0)), width,
+    if (ae == 0 || angle == 0) return;
+    const double feed = FeedFromChipThickness(static_cast<double>(listNumber(diameterList, 0)), ae,
                                               static_cast<double>(chip), angle, setting);
     if (!std::isfinite(feed)) return;
-    fz.setText(text(feed));
+    toothFeed.setText(text(feed));
     RecomputeSpeedAndFeed();
     RecomputeRemovalAndPower();
 }
@@ -638,53 +633,49 @@ void MillingPage::startUp() {
     auto& s = shell().state;
     s.forceDialogMode = 1;
     s.maxDepthOfCut = 125;
-    toolType.select(0);
-    coating.select(0);
+    toolList.select(0);
+    coatingList.select(0);
     s.millingGroupSet = 1;
     normalButton.setDown(true);
     hssButton.setDown(true);
     CuttingMaterialChanged(kHss);
     ApplyGroupAvailability();
-    apMaxLabel.caption = WriteWhole(s.maxDepthOfCut);
+    depthMax.caption = WriteWhole(s.maxDepthOfCut);
     s.lengthReduction = 0;
     s.speedIncreasePercent = 50;
     ToolTypeChanged();
     groupButtons[0].setDown(true);
     MaterialGroupChanged(1, false);
-    kc.setText("1240");
-    ae.setText("2");
+    results.kc.setText("1240");
+    width.setText("2");
     RecomputeSpeedAndFeed();
     RecomputeRemovalAndPower();
     RecomputeEngagement();
 }
 
 void MillingPage::assignHints() {
-    ae.hint = "Eingriffsgröße (Fräsbreite) ae in mm";
-    ap.hint = "Schnittiefe ap in mm";
-    hm.hint = "Mittlere Spanungsdicke hm in mm";
-    n.hint = kHintSpindleSpeed;
-    vf.hint = kHintFeedRate;
-    kc.hint = kHintSpecificForce;
-    q.hint = kHintRemovalRate;
-    pe.hint = kHintPower;
+    width.hint = "Eingriffsgröße (Fräsbreite) ae in mm";
+    depth.hint = "Schnittiefe ap in mm";
+    chipThickness.hint = "Mittlere Spanungsdicke hm in mm";
+    results.assignHints();
     normalButton.hint = "Fräserschneidenlänge <= 45 mm";
     longButton.hint = "Fräserschneidenlänge > 45 und <= 75 mm";
     extraLongButton.hint = "Fräserschneidenlänge > 75 mm";
     hssButton.hint = kHintHss;
     wpButton.hint = "Wendeplatte";
     vhmButton.hint = "Vollhartmetall";
-    teeth.hint = "Fräserzähnezahl";
-    diameter.hint = "Fräserdurchmesser";
-    coating.hint = "Schneidstoff bzw. Beschichtung des Fräsers";
-    toolType.hint = "Ausführung des Fräsers";
-    fz.hint = "Vorschub pro Zahn fz in mm pro Zahn";
-    vc.hint = "Schnittgeschwindigkeit in mm pro Minute";
-    increase.hint = kHintSpeedIncrease;
+    teethList.hint = "Fräserzähnezahl";
+    diameterList.hint = "Fräserdurchmesser";
+    coatingList.hint = "Schneidstoff bzw. Beschichtung des Fräsers";
+    toolList.hint = "Ausführung des Fräsers";
+    toothFeed.hint = "Vorschub pro Zahn fz in mm pro Zahn";
+    cuttingSpeed.hint = "Schnittgeschwindigkeit in mm pro Minute";
+    speedIncrease.hint = kHintSpeedIncrease;
     materialButton.hint = "Werkstoffauswahl";
-    aeBar.hint = "Eingriffsgrößenschieber";
-    apBar.hint = "Schnittiefenschieber";
-    hmBar.hint = "Spanungsdickenschieber";
-    vcBar.hint = kHintSpeedBar;
+    widthBar.hint = "Eingriffsgrößenschieber";
+    depthBar.hint = "Schnittiefenschieber";
+    chipThicknessBar.hint = "Spanungsdickenschieber";
+    speedBar.hint = kHintSpeedBar;
     groupText.hint = kHintMaterialList;
 
     static constexpr std::string_view kSevenGroups[11] = {

@@ -7,6 +7,7 @@
 // angle out.
 
 #include "shell/control_set.h"
+#include "shell/result_block.h"
 
 #include <array>
 #include <cstdint>
@@ -61,8 +62,8 @@ class MillingPage : public PageModel {
     void TeethChanged();
     void DiameterChanged();
     void SpeedBarMoved();
-    void IncreaseDown();
-    void IncreaseUp();
+    // "▼" (-1) or "▲" (+1) of the speed increase.
+    void SpeedIncreaseClicked(int direction);
     // f = 0, 2/3 or 3/4 for "Normal", "Lang", "Überlang".
     void CutterLengthChanged(double reduction);
     void DepthBarMoved();
@@ -78,10 +79,10 @@ class MillingPage : public PageModel {
     Button vhmButton{"SpeedButton25"};
     ButtonGroup cuttingMaterialButtons;
 
-    List toolType{"ComboBox5"};
-    List coating{"ComboBox7"};
-    List teeth{"ComboBox6"};
-    List diameter{"ComboBox8"};
+    List toolList{"ComboBox5"};
+    List coatingList{"ComboBox7"};
+    List teethList{"ComboBox6"};
+    List diameterList{"ComboBox8"};
 
     // "Fräserlänge:"; hidden for indexable inserts.
     Button normalButton{"SpeedButton1"};
@@ -98,45 +99,41 @@ class MillingPage : public PageModel {
     ButtonGroup materialGroupButtons;
     Memo groupText{"Memo2"};
 
-    Field fz{"Edit8"};
-    Field vc{"Edit9"};
-    Bar vcBar{"ScrollBar2"};
-    Label vcMinLabel{"Label29"};
-    Label vcMaxLabel{"Label30"};
+    Field toothFeed{"Edit8"};
+    Field cuttingSpeed{"Edit9"};
+    Bar speedBar{"ScrollBar2"};
+    Label speedMin{"Label29"};
+    Label speedMax{"Label30"};
 
     // "Steigerung": the speed increase for indexable inserts in group 5.
-    Field increase{"Edit7"};
-    Button increaseDown{"SpeedButton14"};
-    Button increaseUp{"SpeedButton15"};
-    Label increaseLabel{"Label35"};
+    Field speedIncrease{"Edit7"};
+    Button speedIncreaseDown{"SpeedButton14"};
+    Button speedIncreaseUp{"SpeedButton15"};
+    Label speedIncreaseCaption{"Label35"};
 
-    Field ae{"Edit14"};
-    Bar aeBar{"ScrollBar1"};
-    Label aeMinLabel{"Label1"};
-    Label aeMaxLabel{"Label2"};
+    Field width{"Edit14"};
+    Bar widthBar{"ScrollBar1"};
+    Label widthMin{"Label1"};
+    Label widthMax{"Label2"};
 
-    Field hm{"Edit4"};
-    Bar hmBar{"ScrollBar4"};
-    Label hmMinLabel{"Label10"};
-    Label hmMaxLabel{"Label11"};
+    Field chipThickness{"Edit4"};
+    Bar chipThicknessBar{"ScrollBar4"};
+    Label chipThicknessMin{"Label10"};
+    Label chipThicknessMax{"Label11"};
 
-    Field ap{"Edit12"};
-    Bar apBar{"ScrollBar3"};
-    Label apMinLabel{"Label39"};
-    Label apMaxLabel{"Label40"};
+    Field depth{"Edit12"};
+    Bar depthBar{"ScrollBar3"};
+    Label depthMin{"Label39"};
+    Label depthMax{"Label40"};
 
     // "Ergebnis:"
-    Field n{"Edit6"};
-    Field vf{"Edit5"};
-    Field kc{"Edit13"};
+    ResultBlock results{"Edit6", "Edit5", "Edit13", "Edit11", "Edit10"};
     Button materialButton{"SpeedButton19"};
-    Field q{"Edit11"};
-    Field pe{"Edit10"};
 
     // Hidden working fields.
-    Field phi{"Edit3"};
-    Field kappa{"Edit1"};
-    Field hmCopy{"Edit2"};
+    Field engagementAngle{"Edit3"};
+    Field settingAngle{"Edit1"};
+    Field chipThicknessCopy{"Edit2"};
 
     // The data routines hand the range they found here: it becomes the
     // page's own recommendation and is written to the shared range too.
@@ -157,7 +154,6 @@ class MillingPage : public PageModel {
     // A list entry as a number; `fallback` when the list shows nothing.
     long double listNumber(const List& list, long double fallback) const;
     void pressLength(Button& button, double reduction);
-    void stepIncrease(int delta);
     void showIncreaseControls(bool shown);
     // Q, Pe and hm for a feed that changed while ae stayed.
     void followFeed();

@@ -229,12 +229,12 @@ std::optional<std::string_view> VhmFeed(int toolType, int group, int coating, in
 }
 
 void FillVhmToolTypes(MillingPage& page) {
-    page.toolType.fill(ToolTypeTexts(kToolTypes));
+    page.toolList.fill(ToolTypeTexts(kToolTypes));
 }
 
 void FillVhmCoatings(MillingPage& page) {
-    if (auto items = VhmCoatingList(page.toolType.index(), page.shell().state.activeMaterialGroup))
-        page.coating.fill(std::move(*items));
+    if (auto items = VhmCoatingList(page.toolList.index(), page.shell().state.activeMaterialGroup))
+        page.coatingList.fill(std::move(*items));
 }
 
 void FillVhmSizes(MillingPage& page) {
@@ -250,7 +250,7 @@ void WriteCell(Field& field, std::optional<std::string_view> cell) {
 } // namespace
 
 void VhmCuttingData(MillingPage& page) {
-    const int type = page.toolType.index();
+    const int type = page.toolList.index();
     if (!InRange(type, kVhmToolTypeCount - 1)) return;
     SetCarbideSpeedRange(page);
     const int group = page.shell().state.activeMaterialGroup;
@@ -259,20 +259,20 @@ void VhmCuttingData(MillingPage& page) {
         // The roughing cutters have no data for hardened materials: no
         // recommendation rather than the previous group's.
         page.setRecommendedSpeed("");
-        page.fz.setText("");
+        page.toothFeed.setText("");
         return;
     }
-    const int coating = page.coating.index();
+    const int coating = page.coatingList.index();
     if (auto speed = VhmSpeed(type, group, coating); speed && *speed != kKeep)
         page.setRecommendedSpeed(std::string(*speed));
-    WriteCell(page.fz, VhmFeed(type, group, coating, page.diameter.index()));
+    WriteCell(page.toothFeed, VhmFeed(type, group, coating, page.diameterList.index()));
 }
 
 void SetCarbideSpeedRange(MillingPage& page) {
     const auto& state = page.shell().state;
-    const int type = page.toolType.index();
+    const int type = page.toolList.index();
     const int group = state.activeMaterialGroup;
-    const int coating = page.coating.index();
+    const int coating = page.coatingList.index();
     std::optional<SpeedRange> range;
     if (state.millingCuttingMaterial == 2 && InRange(type, kWpToolTypeCount))
         range = WpSpeedRange(group, coating, state.speedIncreasePercent);

@@ -219,11 +219,11 @@ std::optional<std::string_view> WpFeed(int toolType, int group, int coating, int
 }
 
 void FillWpToolTypes(MillingPage& page) {
-    page.toolType.fill(ToolTypeTexts(kToolTypes));
+    page.toolList.fill(ToolTypeTexts(kToolTypes));
 }
 
 void FillWpCoatings(MillingPage& page) {
-    page.coating.fill(WpCoatingList(page.shell().state.activeMaterialGroup));
+    page.coatingList.fill(WpCoatingList(page.shell().state.activeMaterialGroup));
 }
 
 void FillWpSizes(MillingPage& page) {
@@ -231,18 +231,18 @@ void FillWpSizes(MillingPage& page) {
 }
 
 void WpCuttingData(MillingPage& page) {
-    const int type = page.toolType.index();
+    const int type = page.toolList.index();
     if (!InRange(type, kWpToolTypeCount)) return;
     SetCarbideSpeedRange(page);
     auto& state = page.shell().state;
     const int group = state.activeMaterialGroup;
     if (!IsGroup(group)) return;
-    const int coating = page.coating.index();
+    const int coating = page.coatingList.index();
     if (auto vc =
             WpSpeed(group, coating, state.speedIncreasePercent, page.shell().numbers.separator()))
         page.setRecommendedSpeed(*vc);
-    if (auto fz = WpFeed(type, group, coating, page.diameter.index()))
-        page.fz.setText(std::string(*fz));
+    if (auto fz = WpFeed(type, group, coating, page.diameterList.index()))
+        page.toothFeed.setText(std::string(*fz));
 }
 
 } // namespace zerbo

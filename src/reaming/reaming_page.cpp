@@ -20,7 +20,9 @@ namespace {
 using LD = long double;
 using reaming::Group;
 
-std::vector<std::string> Items(reaming::Texts texts) { return {texts.begin(), texts.end()}; }
+std::vector<std::string> Items(reaming::Texts texts) {
+    return {texts.begin(), texts.end()};
+}
 
 // The reamer's lead angle, degrees: with it the allowance gives the depth of cut.
 constexpr double kChamferAngle = 45;
@@ -32,8 +34,8 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
     hmButton.caption = "HM";
     cuttingMaterialButtons.add(hssButton);
     cuttingMaterialButtons.add(hmButton);
-    feedLow.caption = "0";
-    feedHigh.caption = "100";
+    feedMin.caption = "0";
+    feedMax.caption = "100";
     feedPercentUnit.caption = "%";
     feedMinCaption.caption = "min";
     feedMaxCaption.caption = "max";
@@ -59,8 +61,8 @@ ReamingPage::ReamingPage(Shell& shell) : PageModel(shell, "Reiben", 107) {
                                                       &speedStep.field,
                                                       &feed,
                                                       &feedBar,
-                                                      &feedLow,
-                                                      &feedHigh,
+                                                      &feedMin,
+                                                      &feedMax,
                                                       &feedPercentUnit,
                                                       &feedMinCaption,
                                                       &feedMaxCaption,
@@ -229,7 +231,9 @@ void ReamingPage::AllowanceIncreaseClicked(int delta) {
 // ---------------------------------------------------------------------------
 // Steps
 
-void ReamingPage::FillMaterialList() { materialList.fill(Items(reaming::Materials(group()))); }
+void ReamingPage::FillMaterialList() {
+    materialList.fill(Items(reaming::Materials(group())));
+}
 
 void ReamingPage::LookUpForce() {
     const int row = reaming::ForceRow(group(), materialList.index());
@@ -240,7 +244,9 @@ void ReamingPage::ShowCoolant() {
     coolant.lines = Items(reaming::CoolantLines(group(), materialList.index()));
 }
 
-void ReamingPage::FillToolList() { toolList.fill(Items(reaming::ToolTypes(group()))); }
+void ReamingPage::FillToolList() {
+    toolList.fill(Items(reaming::ToolTypes(group())));
+}
 
 void ReamingPage::FillCuttingMaterialList() {
     cuttingMaterialList.fill(Items(reaming::CuttingMaterials(group(), toolList.index())));
@@ -291,11 +297,11 @@ void ReamingPage::ResetFeedBar() {
 void ReamingPage::ApplyVisibility() {
     const bool hss = group() == Group::Hss;
     const int type = toolList.index();
-    const bool coated = hss && (type == 0 || type == 1) &&
-                        cuttingMaterialList.index() == reaming::kTinCoated;
+    const bool coated =
+        hss && (type == 0 || type == 1) && cuttingMaterialList.index() == reaming::kTinCoated;
     const bool peeling =
         hss && (type == reaming::kHssPeelingCylindrical || type == reaming::kHssPeelingTaper);
-    Show({&feedBar, &feedLow, &feedHigh, &feedPercentUnit, &feedMinCaption, &feedMaxCaption},
+    Show({&feedBar, &feedMin, &feedMax, &feedPercentUnit, &feedMinCaption, &feedMaxCaption},
          coated || peeling);
     speedStep.show(coated);
     allowanceIncreaseCaption.visible = peeling;
@@ -339,7 +345,9 @@ void ReamingPage::ComputePower() {
     results.power.setText(WriteFixed(pe, 2, 6, shell().numbers.separator()));
 }
 
-double ReamingPage::diameter() const { return shell().numbers.parseOr(diameterList.text(), 0); }
+double ReamingPage::diameter() const {
+    return shell().numbers.parseOr(diameterList.text(), 0);
+}
 
 double ReamingPage::workingAllowance() const {
     const std::string& a = allowance.text();

@@ -45,8 +45,8 @@ class ReamingPage : public PageModel {
     // Feed f ("Vorschub f:") and its increase bar, 0..100 %
     Field feed{"Edit30"};
     Bar feedBar{"ScrollBar13"};
-    Label feedLow{"Label92"};         // "0"
-    Label feedHigh{"Label93"};        // "100"
+    Label feedMin{"Label92"};         // "0"
+    Label feedMax{"Label93"};         // "100"
     Label feedPercentUnit{"Label94"}; // "%"
     Label feedMinCaption{"Label95"};  // "min"
     Label feedMaxCaption{"Label96"};  // "max"

@@ -55,7 +55,7 @@ SawingPage::SawingPage(Shell& shell) : PageModel(shell, "Sägen", 109) {
     cuttingMaterialButtons.add(hmButton);
     hssButton.setDown(true);
 
-    workpieceLow.caption = "1";
+    workpieceMin.caption = "1";
 
     for (List* l : {&bladeDiameterList, &bladeTypeList, &teethList, &thicknessList})
         add(*l);
@@ -66,19 +66,19 @@ SawingPage::SawingPage(Shell& shell) : PageModel(shell, "Sägen", 109) {
     add(coolant);
     add(workpieceBar);
     add(workpiece);
-    add(workpieceLow);
-    add(workpieceHigh);
+    add(workpieceMin);
+    add(workpieceMax);
     add(areaBar);
     add(area);
-    add(areaLow);
-    add(areaHigh);
+    add(areaMin);
+    add(areaMax);
     add(speedBar);
     add(cuttingSpeed);
-    add(speedLow);
-    add(speedHigh);
+    add(speedMin);
+    add(speedMax);
     add(feedRateBar);
-    add(feedRateLow);
-    add(feedRateHigh);
+    add(feedRateMin);
+    add(feedRateMax);
     for (Field* f : {&spindleSpeed, &toothFeed, &feedRate, &kc11, &removalRate, &power})
         add(*f);
 
@@ -102,7 +102,7 @@ void SawingPage::startUp() {
         l->select(0);
     // The blade presets wait for the first change of the diameter.
     workpieceBar.setup(1, 20, 10);
-    workpieceHigh.caption = "20";
+    workpieceMax.caption = "20";
     workpiece.setText(WriteWhole(workpieceBar.position()));
     BladeTypeChanged();
     MaterialChanged();
@@ -152,7 +152,7 @@ void SawingPage::BladeDiameterChanged() {
 
 void SawingPage::BladeTypeChanged() {
     const bool shown = bladeTypeList.text() != kCircularSawBlade;
-    feedRateBar.visible = feedRateLow.visible = feedRateHigh.visible = shown;
+    feedRateBar.visible = feedRateMin.visible = feedRateMax.visible = shown;
 }
 
 void SawingPage::SpeedBarMoved() {
@@ -205,11 +205,11 @@ void SawingPage::SetBarsFromTables() {
     // does; the page's own bar and labels come from its own table.
     shell().state.vcMin = m->vc.min;
     shell().state.vcMax = m->vc.max;
-    SetRangeBar(speedBar, speedLow, speedHigh, m->vc);
+    SetRangeBar(speedBar, speedMin, speedMax, m->vc);
     cuttingSpeed.setText(WriteWhole(speedBar.position()));
-    SetRangeBar(areaBar, areaLow, areaHigh, m->area);
+    SetRangeBar(areaBar, areaMin, areaMax, m->area);
     area.setText(WriteWhole(areaBar.position()));
-    SetRangeBar(feedRateBar, feedRateLow, feedRateHigh, m->feedRate[depthClass()]);
+    SetRangeBar(feedRateBar, feedRateMin, feedRateMax, m->feedRate[depthClass()]);
     feedRate.setText(WriteWhole(feedRateBar.position()));
 }
 
@@ -302,7 +302,7 @@ void SawingPage::SetWorkpieceBounds() {
     std::int32_t dw = workpieceBar.position();
     if (dw > ds) dw = RoundHalfEven(LD(ds) / 2);
     workpieceBar.setup(1, ds, dw);
-    workpieceHigh.caption = WriteWhole(ds);
+    workpieceMax.caption = WriteWhole(ds);
     workpiece.setText(WriteWhole(workpieceBar.position()));
 }
 

@@ -36,25 +36,25 @@ class SawingPage : public PageModel {
     // Workpiece diameter Dw, 1..Ds
     Bar workpieceBar{"ScrollBar18"};
     Field workpiece{"Edit62"};
-    Label workpieceLow{"Label172"};  // "1"
-    Label workpieceHigh{"Label173"}; // Ds
+    Label workpieceMin{"Label172"}; // "1"
+    Label workpieceMax{"Label173"}; // Ds
 
     // Specific cutting area A (x1000)
     Bar areaBar{"ScrollBar19"};
     Field area{"Edit63"};
-    Label areaLow{"Label176"};
-    Label areaHigh{"Label177"};
+    Label areaMin{"Label176"};
+    Label areaMax{"Label177"};
 
     // Cutting speed Vc
     Bar speedBar{"ScrollBar5"};
     Field cuttingSpeed{"Edit16"};
-    Label speedLow{"Label34"};
-    Label speedHigh{"Label36"};
+    Label speedMin{"Label34"};
+    Label speedMax{"Label36"};
 
     // Feed-rate range; hidden for the circular saw blade
     Bar feedRateBar{"ScrollBar6"};
-    Label feedRateLow{"Label51"};
-    Label feedRateHigh{"Label52"};
+    Label feedRateMin{"Label51"};
+    Label feedRateMax{"Label52"};
 
     // Results ("Ergebnis:")
     Field spindleSpeed{"Edit17"}; // n

@@ -34,7 +34,6 @@ constexpr Shank kShanks[] = {{"8", 8, 80},    {"10", 10, 100}, {"12", 12, 125}, 
 // Parting widths in mm; the index selects the feed range of the parting row.
 constexpr const char* kPartingWidths[] = {"2", "3", "4", "5"};
 
-
 constexpr const char* kGroupHints[11] = {"Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle",
                                          "Warmfeste Stähle, Vergütungs- und Werkzeugstähle",
                                          "Leg. Stähle bis 1400 N/mm2, Schnellarb.Stähle",
@@ -69,11 +68,11 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
     shankLabel.caption = "Schaftd.:";
     overhangCaption.caption = "Überhang:";
     overhangUnit.caption = "mm";
-    overhangLow.caption = "0";
+    overhangMin.caption = "0";
     overhang.hint = "Ausspannlänge";
     diameterCaption.caption = "Werkstückdurchm.:";
-    diameterLow.caption = "0";
-    diameterHigh.caption = "1000";
+    diameterMin.caption = "0";
+    diameterMax.caption = "1000";
     diameterUnit.caption = "mm";
     speedUnit.caption = "m/Min";
     speedMinCaption.caption = "min";
@@ -100,7 +99,7 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
     add(shankLabel);
     add(overhangBar);
     add(overhang);
-    for (Label* l : {&overhangCaption, &overhangUnit, &overhangLow, &overhangHigh})
+    for (Label* l : {&overhangCaption, &overhangUnit, &overhangMin, &overhangMax})
         add(*l);
     for (Button& b : classButtons)
         add(b);
@@ -109,7 +108,7 @@ TurningPage::TurningPage(Shell& shell) : PageModel(shell, "Drehen", 105) {
     add(groupText);
     add(diameterBar);
     add(diameter);
-    for (Label* l : {&diameterCaption, &diameterLow, &diameterHigh, &diameterUnit})
+    for (Label* l : {&diameterCaption, &diameterMin, &diameterMax, &diameterUnit})
         add(*l);
     add(speedBar);
     add(cuttingSpeed);
@@ -220,7 +219,7 @@ void TurningPage::assignHints() {
 // Handlers
 
 void TurningPage::HssButtonClicked() {
-    Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangLow, &overhangHigh, &shankList,
+    Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangMin, &overhangMax, &shankList,
           &overhangBar, &overhang},
          false);
     if (groupButtons[4].down() || groupButtons[5].down()) {
@@ -245,13 +244,13 @@ void TurningPage::WpButtonClicked() {
 void TurningPage::OperationChanged() {
     switch (operation()) {
     case kExternal:
-        Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangLow, &overhangHigh, &shankList,
+        Show({&shankLabel, &overhangCaption, &overhangUnit, &overhangMin, &overhangMax, &shankList,
               &overhangBar, &overhang},
              false);
         break;
     case kBoring: {
         shankLabel.caption = "Schaftd.:";
-        Show({&shankLabel, &overhangUnit, &overhangCaption, &overhangLow, &overhangHigh, &shankList,
+        Show({&shankLabel, &overhangUnit, &overhangCaption, &overhangMin, &overhangMax, &shankList,
               &overhangBar, &overhang},
              true);
         std::vector<std::string> items;
@@ -263,9 +262,8 @@ void TurningPage::OperationChanged() {
         break;
     }
     case kParting:
-        Show(
-            {&overhangCaption, &overhangLow, &overhangHigh, &overhangUnit, &overhangBar, &overhang},
-            false);
+        Show({&overhangCaption, &overhangMin, &overhangMax, &overhangUnit, &overhangBar, &overhang},
+             false);
         shankLabel.caption = "Stechbr.:";
         Show({&shankLabel, &shankList}, true);
         shankList.fill({std::begin(kPartingWidths), std::end(kPartingWidths)});
@@ -469,7 +467,7 @@ void TurningPage::ApplyShank() {
     if (i < 0 || i >= static_cast<int>(std::size(kShanks))) return;
     const Shank& shank = kShanks[i];
     overhang.setText(WriteWhole(RoundHalfEven(LD(shank.length) / 3)));
-    overhangHigh.caption = WriteWhole(RoundHalfEven(LD(shank.length) * 2 / 3));
+    overhangMax.caption = WriteWhole(RoundHalfEven(LD(shank.length) * 2 / 3));
     shortOverhang_ = LD(shank.length) / 3 / shank.diameter < 4;
     SetOverhangBar();
 }
@@ -499,16 +497,16 @@ void TurningPage::SetDepthBar() {
 }
 
 void TurningPage::SetOverhangBar() {
-    const std::int32_t low = RoundHalfEven(labelValue(overhangLow));
-    const std::int32_t high = RoundHalfEven(labelValue(overhangHigh));
+    const std::int32_t low = RoundHalfEven(labelValue(overhangMin));
+    const std::int32_t high = RoundHalfEven(labelValue(overhangMax));
     overhangBar.setup(low, high, low);
     overhangBar.setPosition(overhangBar.middle());
     overhang.setText(WriteWhole(overhangBar.position()));
 }
 
 void TurningPage::SetDiameterBar() {
-    const std::int32_t low = RoundHalfEven(labelValue(diameterLow));
-    const std::int32_t high = RoundHalfEven(labelValue(diameterHigh));
+    const std::int32_t low = RoundHalfEven(labelValue(diameterMin));
+    const std::int32_t high = RoundHalfEven(labelValue(diameterMax));
     diameterBar.setup(low, high, 30);
     diameter.setText(WriteWhole(diameterBar.position()));
 }

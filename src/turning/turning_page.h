@@ -40,8 +40,8 @@ class TurningPage : public PageModel {
     Field overhang{"Edit60"};
     Label overhangCaption{"Label159"}; // "Überhang:"
     Label overhangUnit{"Label160"};    // "mm"
-    Label overhangLow{"Label161"};     // "0"
-    Label overhangHigh{"Label162"};    // overhang maximum
+    Label overhangMin{"Label161"};     // "0"
+    Label overhangMax{"Label162"};     // overhang maximum
 
     // Machining classes 1..5 (glyph buttons, named by their hints)
     std::array<Button, 5> classButtons{Button{"SpeedButton26"}, Button{"SpeedButton27"},
@@ -62,8 +62,8 @@ class TurningPage : public PageModel {
     Bar diameterBar{"ScrollBar17"};
     Field diameter{"Edit61"};
     Label diameterCaption{"Label165"}; // "Werkstückdurchm.:"
-    Label diameterLow{"Label163"};     // "0"
-    Label diameterHigh{"Label164"};    // "1000"
+    Label diameterMin{"Label163"};     // "0"
+    Label diameterMax{"Label164"};     // "1000"
     Label diameterUnit{"Label166"};    // "mm"
 
     // Cutting speed Vc ("Schnittgeschw. Vc:")

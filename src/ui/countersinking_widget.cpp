@@ -28,15 +28,15 @@ QWidget* Tool(const CountersinkingPage& page, QWidget* parent) {
 
     auto* grid = new QGridLayout;
     grid->addWidget(MakeLabel("Werkzeugtyp:", box), 0, 0, 1, 2);
-    grid->addWidget(MakeList(page.toolType, box, 300), 1, 0, 1, 2);
+    grid->addWidget(MakeList(page.toolList, box, 300), 1, 0, 1, 2);
     grid->addWidget(MakeLabel("Beschichtung:", box), 2, 0, 1, 2);
-    grid->addWidget(MakeList(page.coating, box, 300), 3, 0, 1, 2);
+    grid->addWidget(MakeList(page.coatingList, box, 300), 3, 0, 1, 2);
     grid->addWidget(MakeLabel("Senkerdurchm/Größe:", box), 4, 0);
     grid->addWidget(MakeLabel("Schneidenz.:", box), 4, 1);
-    grid->addWidget(MakeList(page.size, box, 170), 5, 0);
-    grid->addWidget(MakeList(page.edges, box, 60), 5, 1);
+    grid->addWidget(MakeList(page.sizeList, box, 170), 5, 0);
+    grid->addWidget(MakeList(page.edgesList, box, 60), 5, 1);
     grid->addWidget(MakeLabel("Werkstoff:", box), 6, 0, 1, 2);
-    grid->addWidget(MakeList(page.material, box, 300), 7, 0, 1, 2);
+    grid->addWidget(MakeList(page.materialList, box, 300), 7, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     v->addLayout(grid);
 
@@ -46,14 +46,14 @@ QWidget* Tool(const CountersinkingPage& page, QWidget* parent) {
     auto* hv = new QVBoxLayout(hole);
     auto* bar = new QHBoxLayout;
     bar->addWidget(MakeRangeBar({page.preDrillBar, page.preDrill, nullptr, nullptr,
-                                 &page.preDrillLow, nullptr, &page.preDrillHigh},
+                                 &page.preDrillMin, nullptr, &page.preDrillMax},
                                 hole, 60));
     bar->addWidget(MakeLabel("mm", hole), 0, Qt::AlignTop);
     bar->addStretch(1);
     hv->addLayout(bar);
     auto* pilot = new QHBoxLayout;
     pilot->addWidget(MakeLabel(page.pilotCaption, hole));
-    pilot->addWidget(MakeList(page.pilot, hole, 80));
+    pilot->addWidget(MakeList(page.pilotList, hole, 80));
     pilot->addStretch(1);
     hv->addLayout(pilot);
     v->addWidget(hole);

@@ -40,13 +40,13 @@ QWidget* Tool(const MillingPage& page, QWidget* parent) {
 
     auto* grid = new QGridLayout;
     grid->addWidget(MakeLabel("Werkzeugtyp:", col), 0, 0, 1, 2);
-    grid->addWidget(MakeList(page.toolType, col, 300), 1, 0, 1, 2);
+    grid->addWidget(MakeList(page.toolList, col, 300), 1, 0, 1, 2);
     grid->addWidget(MakeLabel("Schneidst. bzw. Beschichtung:", col), 2, 0, 1, 2);
-    grid->addWidget(MakeList(page.coating, col, 300), 3, 0, 1, 2);
+    grid->addWidget(MakeList(page.coatingList, col, 300), 3, 0, 1, 2);
     grid->addWidget(MakeLabel("Zähne:", col), 4, 0);
     grid->addWidget(MakeLabel("D:", col), 4, 1);
-    grid->addWidget(MakeList(page.teeth, col, 60), 5, 0);
-    grid->addWidget(MakeList(page.diameter, col, 70), 5, 1);
+    grid->addWidget(MakeList(page.teethList, col, 60), 5, 0);
+    grid->addWidget(MakeList(page.diameterList, col, 70), 5, 1);
     v->addLayout(grid);
 
     auto* length = MakeGroup("Fräserlänge:", col);
@@ -89,31 +89,31 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
 
     auto* feed = MakeGroup("Vorschub pro Zahn", col);
     auto* fh = new QHBoxLayout(feed);
-    fh->addWidget(MakeField(page.fz, feed, 80));
+    fh->addWidget(MakeField(page.toothFeed, feed, 80));
     fh->addWidget(MakeLabel("mm/Zahn", feed));
     fh->addStretch(1);
     v->addWidget(feed);
 
     auto* speed = MakeGroup("Schnittgeschw. Vc:", col);
     auto* sg = new QGridLayout(speed);
-    sg->addWidget(MakeField(page.vc, speed, 80), 0, 0, 1, 2);
+    sg->addWidget(MakeField(page.cuttingSpeed, speed, 80), 0, 0, 1, 2);
     sg->addWidget(MakeLabel("m/min.", speed), 0, 2);
-    auto* bar = MakeBar(page.vcBar, speed);
+    auto* bar = MakeBar(page.speedBar, speed);
     bar->setMinimumWidth(190);
     sg->addWidget(bar, 1, 0, 1, 4);
     sg->addWidget(MakeLabel("min.", speed), 2, 0);
-    sg->addWidget(MakeLabel(page.vcMinLabel, speed), 2, 1);
+    sg->addWidget(MakeLabel(page.speedMin, speed), 2, 1);
     auto* max = new QHBoxLayout;
     max->addStretch(1);
     max->addWidget(MakeLabel("max.", speed));
-    max->addWidget(MakeLabel(page.vcMaxLabel, speed));
+    max->addWidget(MakeLabel(page.speedMax, speed));
     sg->addLayout(max, 2, 2, 1, 2);
     auto* inc = new QHBoxLayout;
-    inc->addWidget(MakeLabel(page.increaseLabel, speed, "Steigerung"));
-    inc->addWidget(MakeField(page.increase, speed, 50));
-    auto* lower = MakeGlyphButton(page.increaseDown, "▼", speed);
+    inc->addWidget(MakeLabel(page.speedIncreaseCaption, speed, "Steigerung"));
+    inc->addWidget(MakeField(page.speedIncrease, speed, 50));
+    auto* lower = MakeGlyphButton(page.speedIncreaseDown, "▼", speed);
     SetGlyph(lower, "down");
-    auto* raise = MakeGlyphButton(page.increaseUp, "▲", speed);
+    auto* raise = MakeGlyphButton(page.speedIncreaseUp, "▲", speed);
     SetGlyph(raise, "up");
     inc->addWidget(lower);
     inc->addWidget(raise);
@@ -124,17 +124,19 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
     auto* engagement = new QGroupBox(col);
     auto* eg = new QGridLayout(engagement);
     eg->addWidget(
-        Engagement("ae=", page.ae, page.aeBar, page.aeMinLabel, page.aeMaxLabel, engagement), 0, 0);
-    eg->addWidget(
-        Engagement("hm=", page.hm, page.hmBar, page.hmMinLabel, page.hmMaxLabel, engagement), 1, 0);
+        Engagement("ae=", page.width, page.widthBar, page.widthMin, page.widthMax, engagement), 0,
+        0);
+    eg->addWidget(Engagement("hm=", page.chipThickness, page.chipThicknessBar,
+                             page.chipThicknessMin, page.chipThicknessMax, engagement),
+                  1, 0);
     auto* depth = new QGridLayout;
-    depth->addWidget(MakeLabel(page.apMinLabel, engagement), 0, 0, Qt::AlignHCenter);
-    auto* ap = MakeBar(page.apBar, engagement);
+    depth->addWidget(MakeLabel(page.depthMin, engagement), 0, 0, Qt::AlignHCenter);
+    auto* ap = MakeBar(page.depthBar, engagement);
     ap->setMinimumHeight(120);
     depth->addWidget(ap, 1, 0, 3, 1, Qt::AlignHCenter);
-    depth->addWidget(MakeLabel(page.apMaxLabel, engagement), 4, 0, Qt::AlignHCenter);
+    depth->addWidget(MakeLabel(page.depthMax, engagement), 4, 0, Qt::AlignHCenter);
     depth->addWidget(MakeLabel("ap=", engagement), 2, 1);
-    depth->addWidget(MakeField(page.ap, engagement, 60), 2, 2);
+    depth->addWidget(MakeField(page.depth, engagement, 60), 2, 2);
     depth->addWidget(MakeLabel("mm", engagement), 2, 3);
     eg->addLayout(depth, 0, 1, 2, 1);
     v->addWidget(engagement);
@@ -145,11 +147,12 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
 QWidget* Results(const MillingPage& page, QWidget* parent) {
     auto* result = MakeGroup("Ergebnis:", parent);
     auto* g = new QGridLayout(result);
-    const std::pair<const char*, const Field&> rows[] = {{"n in U/Min.", page.n},
-                                                         {"Vf in mm/min", page.vf},
-                                                         {"kc in N/mm²", page.kc},
-                                                         {"Q in cm³/Min.", page.q},
-                                                         {"Pe in kW", page.pe}};
+    const std::pair<const char*, const Field&> rows[] = {
+        {"n in U/Min.", page.results.spindleSpeed},
+        {"Vf in mm/min", page.results.feedRate},
+        {"kc in N/mm²", page.results.kc},
+        {"Q in cm³/Min.", page.results.removalRate},
+        {"Pe in kW", page.results.power}};
     int r = 0;
     for (const auto& [caption, field] : rows) {
         g->addWidget(MakeLabel(caption, result), r++, 0);
@@ -159,9 +162,10 @@ QWidget* Results(const MillingPage& page, QWidget* parent) {
     }
     g->addWidget(MakePushButton(page.materialButton, "Werkstoff", result), 5, 1);
     // Working values the page keeps out of sight.
-    const std::pair<const char*, const Field&> hidden[] = {{"Eingr.Winkel", page.phi},
-                                                           {"Plattenwinkel", page.kappa},
-                                                           {"Mittl. Spd. (hm)", page.hmCopy}};
+    const std::pair<const char*, const Field&> hidden[] = {
+        {"Eingr.Winkel", page.engagementAngle},
+        {"Plattenwinkel", page.settingAngle},
+        {"Mittl. Spd. (hm)", page.chipThicknessCopy}};
     for (const auto& [caption, field] : hidden) {
         MakeLabel(caption, result)->hide();
         MakeField(field, result)->hide();

@@ -98,8 +98,8 @@ QGroupBox* Speed(const ReamingPage& page, QWidget* parent) {
 QGroupBox* Feed(const ReamingPage& page, QWidget* parent) {
     auto* feed = MakeGroup("Vorschub f:", parent);
     BarGroup(feed, page.feedBar, page.feed, "mm/U",
-             {MakeLabel(page.feedMinCaption, feed), MakeLabel(page.feedLow, feed)},
-             {MakeLabel(page.feedMaxCaption, feed), MakeLabel(page.feedHigh, feed),
+             {MakeLabel(page.feedMinCaption, feed), MakeLabel(page.feedMin, feed)},
+             {MakeLabel(page.feedMaxCaption, feed), MakeLabel(page.feedMax, feed),
               MakeLabel(page.feedPercentUnit, feed)});
     return feed;
 }

@@ -138,12 +138,12 @@ QWidget* Sliders(const SawingPage& page, QWidget* parent) {
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
     v->addWidget(Slider("Werkstückabmessung D:",
-                        {page.workpieceBar, page.workpiece, page.workpieceLow, page.workpieceHigh},
+                        {page.workpieceBar, page.workpiece, page.workpieceMin, page.workpieceMax},
                         {"mm"}, false, col));
-    v->addWidget(Slider("Spez. Schnittfl.", {page.areaBar, page.area, page.areaLow, page.areaHigh},
+    v->addWidget(Slider("Spez. Schnittfl.", {page.areaBar, page.area, page.areaMin, page.areaMax},
                         {"mm²", "(x1000)"}, false, col));
     v->addWidget(Slider(
-        "Schnittgeschw. Vc:", {page.speedBar, page.cuttingSpeed, page.speedLow, page.speedHigh},
+        "Schnittgeschw. Vc:", {page.speedBar, page.cuttingSpeed, page.speedMin, page.speedMax},
         {"m/Min."}, true, col));
 
     // Vf with the feed-rate range under it (shown only for blade types that
@@ -163,8 +163,8 @@ QWidget* Sliders(const SawingPage& page, QWidget* parent) {
     auto* maxCaption = MakeLabel("max.", feed);
     fg->addWidget(minCaption, 2, 0);
     fg->addWidget(maxCaption, 2, 1, Qt::AlignRight);
-    fg->addWidget(MakeLabel(page.feedRateLow, feed), 3, 0);
-    fg->addWidget(MakeLabel(page.feedRateHigh, feed), 3, 1, Qt::AlignRight);
+    fg->addWidget(MakeLabel(page.feedRateMin, feed), 3, 0);
+    fg->addWidget(MakeLabel(page.feedRateMax, feed), 3, 1, Qt::AlignRight);
     new CaptionsFollow(bar, {minCaption, maxCaption});
     v->addWidget(feed);
     v->addStretch(1);

@@ -47,7 +47,7 @@ QGroupBox* Inputs(const TurningPage& page, QWidget* parent) {
     auto* overhang = new QHBoxLayout;
     overhang->addWidget(MakeLabel(page.overhangCaption, box));
     overhang->addWidget(MakeRangeBar({page.overhangBar, page.overhang, &page.overhangUnit, nullptr,
-                                      &page.overhangLow, nullptr, &page.overhangHigh},
+                                      &page.overhangMin, nullptr, &page.overhangMax},
                                      box, 50),
                         1);
     v->addLayout(overhang);
@@ -85,7 +85,7 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
     auto* dv = new QVBoxLayout(diameter);
     dv->addWidget(MakeLabel(page.diameterCaption, diameter));
     dv->addWidget(MakeRangeBar({page.diameterBar, page.diameter, &page.diameterUnit, nullptr,
-                                &page.diameterLow, nullptr, &page.diameterHigh},
+                                &page.diameterMin, nullptr, &page.diameterMax},
                                diameter));
     v->addWidget(diameter);
 

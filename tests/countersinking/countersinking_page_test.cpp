@@ -45,7 +45,7 @@ class CountersinkingPageTest : public PageFixture<CountersinkingPage> {
 };
 
 TEST_P(CountersinkingPageTest, StartsUncoatedOnTheSmallestNinetyDegreeCountersink) {
-    EXPECT_EQ(page.edges.items(), std::vector<std::string>{"3"});
+    EXPECT_EQ(page.edgesList.items(), std::vector<std::string>{"3"});
     expectBar(page.speedBar, 26, 30, 28);
     EXPECT_EQ(page.cuttingSpeed.text(), "28");
     EXPECT_EQ(page.speedMin.caption, "26");
@@ -56,11 +56,11 @@ TEST_P(CountersinkingPageTest, StartsUncoatedOnTheSmallestNinetyDegreeCountersin
     // Pre-drilled to 2.4 within 1.3..4.3; no pilot, no raises.
     expectBar(page.preDrillBar, 13, 43, 24);
     EXPECT_EQ(page.preDrill.text(), S("2.4"));
-    EXPECT_EQ(page.preDrillLow.caption, S("1.3"));
-    EXPECT_EQ(page.preDrillHigh.caption, "4.3");
-    EXPECT_EQ(page.pilot.count(), 0);
+    EXPECT_EQ(page.preDrillMin.caption, S("1.3"));
+    EXPECT_EQ(page.preDrillMax.caption, "4.3");
+    EXPECT_EQ(page.pilotList.count(), 0);
     EXPECT_TRUE(page.preDrillBar.visible);
-    for (const Control* c : All(page.pilot, page.pilotCaption, page.feedStep.down,
+    for (const Control* c : All(page.pilotList, page.pilotCaption, page.feedStep.down,
                                 page.feedStep.field, page.speedStep.up))
         EXPECT_FALSE(c->visible) << c->name();
 
@@ -71,11 +71,11 @@ TEST_P(CountersinkingPageTest, StartsUncoatedOnTheSmallestNinetyDegreeCountersin
     EXPECT_EQ(page.cuttingSpeed.text(), "30");
     expectResults(4.3, 2.4, 0, 90, 3);
     page.assignHints();
-    EXPECT_EQ(page.material.hint, "Zu reibender Werkstoff");
+    EXPECT_EQ(page.materialList.hint, "Zu reibender Werkstoff");
 }
 
 TEST_P(CountersinkingPageTest, CoatingRaisesSpeedAndFeedByFifteenPercent) {
-    select(page.coating, 1); // "HSS TiN-beschichtet"
+    select(page.coatingList, 1); // "HSS TiN-beschichtet"
     EXPECT_TRUE(page.feedStep.down.visible && page.speedStep.field.visible &&
                 page.speedStep.up.visible);
     EXPECT_EQ(page.feedStep.field.text(), "15%");
@@ -103,17 +103,17 @@ TEST_P(CountersinkingPageTest, CoatingRaisesSpeedAndFeedByFifteenPercent) {
     expectResults(4.3, 2.4, 0, 90, 3);
 
     // Another coated item starts both raises at 15 % again.
-    select(page.coating, 2);
+    select(page.coatingList, 2);
     EXPECT_EQ(page.feedStep.field.text(), "15%");
     expectBar(page.speedBar, 299, 345, 322);
-    select(page.coating, 0);
+    select(page.coatingList, 0);
     expectBar(page.speedBar, 26, 30, 28);
     EXPECT_EQ(page.feed.text(), "0.07");
     EXPECT_FALSE(page.userClick(page.speedStep.up.name())); // hidden
 }
 
 TEST_P(CountersinkingPageTest, RaisesStopAtZeroAndThirtyPercent) {
-    select(page.coating, 1);
+    select(page.coatingList, 1);
     for (const Control* up : All(page.feedStep.up, page.speedStep.up))
         for (int i = 0; i < 15; ++i)
             click(*up);
@@ -148,15 +148,15 @@ TEST_P(CountersinkingPageTest, PreDrillBarFollowsTypeAndSize) {
                           {8, 4, 17, 43, 22, "1.7", "4.3"},
                           {10, 0, 68, 150, 68, "6.8", "15"}};
     for (const Case& c : cases) {
-        select(page.toolType, c.type);
-        if (c.size != 0) select(page.size, c.size);
+        select(page.toolList, c.type);
+        if (c.size != 0) select(page.sizeList, c.size);
         expectBar(page.preDrillBar, c.min, c.max, c.position);
         EXPECT_EQ(page.preDrill.text(), write(c.position / 10.0)) << c.type;
-        EXPECT_EQ(page.preDrillLow.caption, S(c.low)) << c.type;
-        EXPECT_EQ(page.preDrillHigh.caption, c.high) << c.type;
+        EXPECT_EQ(page.preDrillMin.caption, S(c.low)) << c.type;
+        EXPECT_EQ(page.preDrillMax.caption, c.high) << c.type;
     }
     // Moving the bar changes the cone's volume, not n or Pe.
-    select(page.toolType, 0);
+    select(page.toolList, 0);
     const std::string n = page.results.spindleSpeed.text(), pe = page.results.power.text();
     scroll(page.preDrillBar, 30);
     EXPECT_EQ(page.preDrill.text(), "3");
@@ -168,44 +168,44 @@ TEST_P(CountersinkingPageTest, PreDrillBarFollowsTypeAndSize) {
 }
 
 TEST_P(CountersinkingPageTest, PilotTypesShowTheirPilotAndComputeWithIt) {
-    select(page.toolType, 6); // "Kegelsenker 90°  mit Führungszapfen"
-    EXPECT_EQ(page.edges.items(), std::vector<std::string>{"2"});
-    EXPECT_EQ(page.pilot.items(), std::vector<std::string>{"3.2"});
-    EXPECT_TRUE(page.pilot.visible && page.pilotCaption.visible && page.preDrill.visible);
-    EXPECT_FALSE(page.preDrillBar.visible || page.preDrillLow.visible || page.preDrillHigh.visible);
+    select(page.toolList, 6); // "Kegelsenker 90°  mit Führungszapfen"
+    EXPECT_EQ(page.edgesList.items(), std::vector<std::string>{"2"});
+    EXPECT_EQ(page.pilotList.items(), std::vector<std::string>{"3.2"});
+    EXPECT_TRUE(page.pilotList.visible && page.pilotCaption.visible && page.preDrill.visible);
+    EXPECT_FALSE(page.preDrillBar.visible || page.preDrillMin.visible || page.preDrillMax.visible);
     // Pe from D^2 - d^2 = 36 - 10.24
     EXPECT_NEAR(num(page.results.power), 0.15526411858433642, 1e-12);
     expectResults(6, 3.2, 3.2, 90, 2);
-    select(page.toolType, 7); // flat: Q over f
+    select(page.toolList, 7); // flat: Q over f
     expectResults(6, 3.2, 3.2, 0, 2);
 
-    select(page.toolType, 10);
-    EXPECT_EQ(page.pilot.items(), (std::vector<std::string>{"6.8", "8.4", "9"}));
+    select(page.toolList, 10);
+    EXPECT_EQ(page.pilotList.items(), (std::vector<std::string>{"6.8", "8.4", "9"}));
     expectResults(15, 6.8, 6.8, 0, 3);
-    select(page.size, 8); // "40  (M24)": feed from position 8
+    select(page.sizeList, 8); // "40  (M24)": feed from position 8
     EXPECT_EQ(page.feed.text(), "0.12");
-    EXPECT_EQ(page.pilot.text(), "14");
+    EXPECT_EQ(page.pilotList.text(), "14");
     expectResults(40, 14, 14, 0, 3);
 
-    select(page.toolType, 0);
-    EXPECT_FALSE(page.pilot.visible);
+    select(page.toolList, 0);
+    EXPECT_FALSE(page.pilotList.visible);
     EXPECT_TRUE(page.preDrillBar.visible);
 }
 
 TEST_P(CountersinkingPageTest, MaterialSetsCoolantKcAndRangeAndResetsTheLists) {
-    select(page.size, 5);
-    select(page.coating, 1);
-    select(page.material, 4); // "Stahl bis 1500 N/mm2"
+    select(page.sizeList, 5);
+    select(page.coatingList, 1);
+    select(page.materialList, 4); // "Stahl bis 1500 N/mm2"
     EXPECT_EQ(page.coolant.lines, std::vector<std::string>{"Schneidöl"});
     EXPECT_EQ(page.results.kc.text(), "0");
     EXPECT_EQ(page.results.power.text(), "0");
     expectBar(page.speedBar, 2, 5, 3);
     // The material refills the size and coating lists.
-    EXPECT_EQ(page.size.index(), 0);
-    EXPECT_EQ(page.coating.index(), 0);
+    EXPECT_EQ(page.sizeList.index(), 0);
+    EXPECT_EQ(page.coatingList.index(), 0);
     EXPECT_FALSE(page.speedStep.field.visible);
     EXPECT_EQ(page.feed.text(), "0.03");
-    select(page.material, 7); // "Grauguß über 200 HB": force-table row 8
+    select(page.materialList, 7); // "Grauguß über 200 HB": force-table row 8
     EXPECT_EQ(page.results.kc.text(), "1140");
     expectResults(4.3, 2.4, 0, 90, 3);
 }
@@ -222,12 +222,12 @@ TEST(CountersinkingSpeedRange, AnotherPagesLookUpLeavesTheBarAlone) {
     ASSERT_TRUE(turning.userClick(turning.hssButton.name()));
     ASSERT_NE(bench.shell().state.vcMin, 26);
     bench.main().selectPage(4);
-    ASSERT_TRUE(page.userSelect(page.toolType.name(), 3));
+    ASSERT_TRUE(page.userSelect(page.toolList.name(), 3));
     EXPECT_EQ(page.speedBar.min(), 26);
     EXPECT_EQ(page.speedBar.max(), 30);
     EXPECT_EQ(page.speedMin.caption, "26");
     EXPECT_EQ(page.speedMax.caption, "30");
-    ASSERT_TRUE(page.userSelect(page.coating.name(), 1));
+    ASSERT_TRUE(page.userSelect(page.coatingList.name(), 1));
     EXPECT_EQ(page.speedBar.min(), 299);
     EXPECT_EQ(page.speedBar.max(), 345);
 }

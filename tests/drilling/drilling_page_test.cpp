@@ -70,7 +70,7 @@ TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
 
 TEST_P(DrillingPageTest, CoatedHssRaisesSpeedAndFeedByThePercentages) {
     select(page.coatingList, 1); // "TiN-beschichtet"
-    selectDiameter("5");     // f 0.12, Vc 30..50
+    selectDiameter("5");         // f 0.12, Vc 30..50
     EXPECT_EQ(page.feedStep.field.text(), "5%");
     EXPECT_EQ(page.speedStep.field.text(), "15%");
     expectBar(page.speedBar, 345, 575, 460);
@@ -152,8 +152,8 @@ TEST_P(DrillingPageTest, FeedRangePutsTheFeedOnTheBar) {
     // the long drill has its own speeds; a single value hides the bar
     select(page.toolList, kDin6537Long);
     EXPECT_EQ(page.feed.text(), "0.05");
-    EXPECT_EQ(page.feedLow(), 0.05);
-    EXPECT_EQ(page.feedHigh(), 0.05);
+    EXPECT_EQ(page.ownFeedMin(), 0.05);
+    EXPECT_EQ(page.ownFeedMax(), 0.05);
     EXPECT_FALSE(page.feedBar.visible);
     EXPECT_FALSE(page.feedMax.visible);
     expectBar(page.speedBar, 70, 90, 80);
@@ -172,8 +172,8 @@ TEST_P(DrillingPageTest, EmptyFeedTextShowsNoFeedAndComputesWithZero) {
         for (const Control* name : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption,
                                        page.feedMin, page.feedMax))
             EXPECT_FALSE(name->visible) << name->name();
-        EXPECT_EQ(page.feedLow(), 0.06); // the last feed range stays
-        EXPECT_EQ(page.feedHigh(), 0.12);
+        EXPECT_EQ(page.ownFeedMin(), 0.06); // the last feed range stays
+        EXPECT_EQ(page.ownFeedMax(), 0.12);
         EXPECT_EQ(page.cuttingSpeed.text(), "40"); // 30..50
         EXPECT_EQ(page.results.feedRate.text(), "0");
         EXPECT_EQ(page.results.removalRate.text(), "0");
@@ -185,7 +185,7 @@ TEST_P(DrillingPageTest, EmptyFeedTextShowsNoFeedAndComputesWithZero) {
 TEST_P(DrillingPageTest, HandFeedAndMissingGradeGiveZeroResults) {
     select(page.materialList, 37); // " Graphit, Schiefer"
     EXPECT_EQ(page.feed.text(), "Hand");
-    EXPECT_EQ(page.feedLow(), 0.05); // the previous number stays
+    EXPECT_EQ(page.ownFeedMin(), 0.05); // the previous number stays
     EXPECT_EQ(page.results.feedRate.text(), "0");
     EXPECT_EQ(page.results.removalRate.text(), "0");
     EXPECT_EQ(page.results.power.text(), "0");

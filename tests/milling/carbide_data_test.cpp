@@ -24,7 +24,7 @@ class WpData : public MillingFixture {};
 TEST_F(WpData, ToolTypesWithTheirSizesAndDepthLimits) {
     auto& p = page();
     FillWpToolTypes(p);
-    EXPECT_EQ(p.toolType.items(),
+    EXPECT_EQ(p.toolList.items(),
               (Items{"Wendeplattenfräser (Fräsbreite 100%)", "Wendeplattenfräser (Fräsbreite 30%)",
                      "Igelfräser (Fräsbreite 20%)", "90° Eckmesserkopf (Fräsbreite 100%)",
                      "90° Eckmesserkopf (Fräsbreite 75%)", "45° Planmesserkopf (Fräsbreite 100%)",
@@ -39,12 +39,12 @@ TEST_F(WpData, ToolTypesWithTheirSizesAndDepthLimits) {
         {6, 12, {"4", "5", "6", "7", "9"}, {"50", "63", "80", "100", "125", "160"}},
     };
     for (const auto& r : rows) {
-        p.toolType.select(r.type);
+        p.toolList.select(r.type);
         FillWpSizes(p);
         EXPECT_EQ(state.maxDepthOfCut, r.depth) << r.type;
-        EXPECT_EQ(p.teeth.items(), r.teeth) << r.type;
-        EXPECT_EQ(p.diameter.items(), r.diameters) << r.type;
-        EXPECT_EQ(p.diameter.index(), 0);
+        EXPECT_EQ(p.teethList.items(), r.teeth) << r.type;
+        EXPECT_EQ(p.diameterList.items(), r.diameters) << r.type;
+        EXPECT_EQ(p.diameterList.index(), 0);
     }
 }
 
@@ -55,10 +55,10 @@ TEST_F(WpData, CoatingListsByGroup) {
         EXPECT_EQ(WpCoatingList(g), kWpLight) << g;
     // A group above 7 empties the list.
     state.activeMaterialGroup = 8;
-    page().coating.fill({"x"});
+    page().coatingList.fill({"x"});
     FillWpCoatings(page());
-    EXPECT_EQ(page().coating.count(), 0);
-    EXPECT_EQ(page().coating.index(), -1);
+    EXPECT_EQ(page().coatingList.count(), 0);
+    EXPECT_EQ(page().coatingList.index(), -1);
     EXPECT_TRUE(WpCoatingList(0).empty());
 }
 
@@ -128,28 +128,28 @@ TEST_F(WpData, FeedCellsWithTheirHighSpeedSteelValues) {
 TEST_F(WpData, LookupWritesSpeedFeedAndRange) {
     Select(2, 0, 1, 2, 4); // TiAIN, D 32
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "280");
-    EXPECT_EQ(page().fz.text(), "0.1");
+    EXPECT_EQ(page().cuttingSpeed.text(), "280");
+    EXPECT_EQ(page().toothFeed.text(), "0.1");
     EXPECT_EQ(state.vcMin, 150);
     EXPECT_EQ(state.vcMax, 400);
 
-    page().coating.select(4);
+    page().coatingList.select(4);
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "52");
-    EXPECT_EQ(page().fz.text(), "0.15");
+    EXPECT_EQ(page().cuttingSpeed.text(), "52");
+    EXPECT_EQ(page().toothFeed.text(), "0.15");
     EXPECT_EQ(state.vcMin, 25);
     EXPECT_EQ(state.vcMax, 80);
 
     Select(2, 2, 1, 4, 0); // hedgehog, HSS-E, D 25
-    page().fz.setText("0.3");
+    page().toothFeed.setText("0.3");
     WpCuttingData(page());
-    EXPECT_EQ(page().fz.text(), "");
-    EXPECT_EQ(page().vc.text(), "52");
+    EXPECT_EQ(page().toothFeed.text(), "");
+    EXPECT_EQ(page().cuttingSpeed.text(), "52");
 
     Select(2, 0, 5, 0, 0);
     state.speedIncreasePercent = 51;
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "249,15");
+    EXPECT_EQ(page().cuttingSpeed.text(), "249,15");
     EXPECT_EQ(state.vcMin, 171);
     EXPECT_EQ(state.vcMax, 312);
 }
@@ -157,11 +157,11 @@ TEST_F(WpData, LookupWritesSpeedFeedAndRange) {
 TEST_F(WpData, NoEntriesLeaveEverythingAlone) {
     // Group above 7: the coating list is empty, nothing else changes.
     Select(2, 0, 8, 0, 0);
-    EXPECT_EQ(page().coating.count(), 0);
+    EXPECT_EQ(page().coatingList.count(), 0);
     Mark();
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
     EXPECT_EQ(state.vcMin, -7);
 
     // Coating position 4 from group 4 looked up in group 5 (four coatings).
@@ -169,8 +169,8 @@ TEST_F(WpData, NoEntriesLeaveEverythingAlone) {
     state.activeMaterialGroup = 5;
     Mark();
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
     EXPECT_EQ(state.vcMax, -8);
 
     // The position keeps its meaning in the group's own list: "Cermet" at 3
@@ -178,18 +178,18 @@ TEST_F(WpData, NoEntriesLeaveEverythingAlone) {
     Select(2, 0, 4, 3, 0);
     state.activeMaterialGroup = 6;
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "110");
+    EXPECT_EQ(page().cuttingSpeed.text(), "110");
     EXPECT_EQ(state.vcMin, 80);
     EXPECT_EQ(state.vcMax, 140);
 
     // Diameter position beyond the tool type's list: fz stays.
     Select(2, 0, 1, 0, 0);
-    page().diameter.fill({"1", "2", "3", "4", "5", "6"});
-    page().diameter.select(5);
+    page().diameterList.fill({"1", "2", "3", "4", "5", "6"});
+    page().diameterList.select(5);
     Mark();
     WpCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "170");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "170");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
 }
 
 class VhmData : public MillingFixture {};
@@ -198,7 +198,7 @@ TEST_F(VhmData, ToolTypesWithTheirSizes) {
     auto& p = page();
     FillVhmToolTypes(p);
     EXPECT_EQ(
-        p.toolType.items(),
+        p.toolList.items(),
         (Items{"LL-Schlichtfr. Typ N (Fräsbreite 100%)", "Schaftfräser   Typ N (Fräsbreite 50%)",
                "Schruppfr. Typ HR,WR (Fräsbreite 100%)", "Schruppfr. Typ HR,WR (Fräsbreite 50%)",
                "HSC-Fräser für Stahl (Fräsbreite 100%)",
@@ -218,11 +218,11 @@ TEST_F(VhmData, ToolTypesWithTheirSizes) {
     };
     for (const auto& r : rows) {
         state.activeMaterialGroup = static_cast<std::uint8_t>(r.group);
-        p.toolType.select(r.type);
+        p.toolList.select(r.type);
         FillVhmSizes(p);
         EXPECT_EQ(state.maxDepthOfCut, r.depth) << r.type;
-        EXPECT_EQ(p.teeth.items(), r.teeth) << r.type << "/" << r.group;
-        EXPECT_EQ(p.diameter.items(), r.diameters) << r.type;
+        EXPECT_EQ(p.teethList.items(), r.teeth) << r.type << "/" << r.group;
+        EXPECT_EQ(p.diameterList.items(), r.diameters) << r.type;
     }
 }
 
@@ -254,11 +254,11 @@ TEST_F(VhmData, CoatingListByToolTypeAndGroup) {
 
     // Where no list is chosen, the list stays as it is.
     Select(3, 2, 11, 0, 0);
-    page().coating.fill({"old", "list"});
-    page().coating.select(1);
+    page().coatingList.fill({"old", "list"});
+    page().coatingList.select(1);
     FillVhmCoatings(page());
-    EXPECT_EQ(page().coating.items(), (Items{"old", "list"}));
-    EXPECT_EQ(page().coating.index(), 1);
+    EXPECT_EQ(page().coatingList.items(), (Items{"old", "list"}));
+    EXPECT_EQ(page().coatingList.index(), 1);
 }
 
 TEST_F(VhmData, SpeedRangeCells) {
@@ -310,29 +310,29 @@ TEST_F(VhmData, SpeedAndFeedCells) {
 TEST_F(VhmData, LookupWritesSpeedFeedAndRange) {
     Select(3, 1, 2, 2, 0); // end mill, group 2, Cermet, D 4
     VhmCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "90");
-    EXPECT_EQ(page().fz.text(), "0.036");
+    EXPECT_EQ(page().cuttingSpeed.text(), "90");
+    EXPECT_EQ(page().toothFeed.text(), "0.036");
     EXPECT_EQ(state.vcMin, 60);
     EXPECT_EQ(state.vcMax, 120);
 
     Select(3, 4, 9, 0, 0);
-    EXPECT_EQ(page().coating.items(), (Items{"HM TiCN/TiAIN-beschichtet"}));
+    EXPECT_EQ(page().coatingList.items(), (Items{"HM TiCN/TiAIN-beschichtet"}));
     VhmCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "1100");
+    EXPECT_EQ(page().cuttingSpeed.text(), "1100");
     EXPECT_EQ(state.vcMin, 700);
     EXPECT_EQ(state.vcMax, 1500);
 
     Select(3, 0, 11, 0, 0);
-    page().fz.setText("0.01");
+    page().toothFeed.setText("0.01");
     VhmCuttingData(page());
-    EXPECT_EQ(page().fz.text(), "");
-    EXPECT_EQ(page().vc.text(), "25");
+    EXPECT_EQ(page().toothFeed.text(), "");
+    EXPECT_EQ(page().cuttingSpeed.text(), "25");
 
     Select(3, 1, 3, 0, 6); // D 20 has no feed
-    page().fz.setText("fz before");
+    page().toothFeed.setText("fz before");
     VhmCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "45");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "45");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
 }
 
 TEST_F(VhmData, RoughingCuttersInGroup11HaveNoRecommendation) {
@@ -341,8 +341,8 @@ TEST_F(VhmData, RoughingCuttersInGroup11HaveNoRecommendation) {
         state.activeMaterialGroup = 11;
         Mark();
         VhmCuttingData(page());
-        EXPECT_EQ(page().vc.text(), "");
-        EXPECT_EQ(page().fz.text(), "");
+        EXPECT_EQ(page().cuttingSpeed.text(), "");
+        EXPECT_EQ(page().toothFeed.text(), "");
         EXPECT_EQ(state.vcMin, 0);
         EXPECT_EQ(state.vcMax, 0);
     }
@@ -350,11 +350,11 @@ TEST_F(VhmData, RoughingCuttersInGroup11HaveNoRecommendation) {
 
 TEST_F(VhmData, AluminiumHscCutterLooksNothingUp) {
     Select(3, 5, 1, 0, 0);
-    EXPECT_EQ(page().coating.items(), (Items{"HM TiCN/TiAIN-beschichtet", "Cermet"}));
+    EXPECT_EQ(page().coatingList.items(), (Items{"HM TiCN/TiAIN-beschichtet", "Cermet"}));
     Mark();
     VhmCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
     EXPECT_EQ(state.vcMin, -7);
     EXPECT_EQ(state.vcMax, -8);
 }
@@ -365,8 +365,8 @@ TEST_F(VhmData, StalePositionsAreNoEntries) {
     state.activeMaterialGroup = 1;
     Mark();
     VhmCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
     EXPECT_EQ(state.vcMin, -7);
 
     // A group outside the eleven.
@@ -374,7 +374,7 @@ TEST_F(VhmData, StalePositionsAreNoEntries) {
     state.activeMaterialGroup = 0;
     Mark();
     VhmCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
     EXPECT_EQ(state.vcMin, -7);
 }
 

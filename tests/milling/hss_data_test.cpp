@@ -19,68 +19,68 @@ class HssData : public MillingFixture {};
 TEST_F(HssData, ToolTypesWithTheirSizesAndDepthLimits) {
     auto& p = page();
     FillHssToolTypes(p);
-    EXPECT_EQ(p.toolType.items(), (Items{"Langl.-Schlichtfr. Typ: LL (Fräsbreite 100%)",
+    EXPECT_EQ(p.toolList.items(), (Items{"Langl.-Schlichtfr. Typ: LL (Fräsbreite 100%)",
                                          "Schaftfräser  Typ: N  (Fräsbreite 50%)",
                                          "Schruppfräser Typ: NR (Fräsbreite 100%)",
                                          "Schruppfräser Typ: NR (Fräsbreite 50%)",
                                          "Walzenst.-Schlichtfr. Typ: N (Fräsbr. 75%)",
                                          "Walzenst.-Schruppfr. Typ: NR (Fräsbr. 75%)"}));
-    EXPECT_EQ(p.toolType.index(), 0);
+    EXPECT_EQ(p.toolList.index(), 0);
 
     FillHssSizes(p);
     EXPECT_EQ(state.maxDepthOfCut, 125);
-    EXPECT_EQ(p.teeth.items(), (Items{"2", "3"}));
-    EXPECT_EQ(p.diameter.items(), (Items{"2", "4", "6", "8", "10", "12", "16", "20", "30"}));
-    EXPECT_EQ(p.teeth.index(), 0);
-    EXPECT_EQ(p.diameter.index(), 0);
+    EXPECT_EQ(p.teethList.items(), (Items{"2", "3"}));
+    EXPECT_EQ(p.diameterList.items(), (Items{"2", "4", "6", "8", "10", "12", "16", "20", "30"}));
+    EXPECT_EQ(p.teethList.index(), 0);
+    EXPECT_EQ(p.diameterList.index(), 0);
 
-    p.toolType.select(1);
+    p.toolList.select(1);
     FillHssSizes(p);
-    EXPECT_EQ(p.teeth.items(), (Items{"3", "4", "6"}));
-    EXPECT_EQ(p.diameter.items(), (Items{"4", "6", "8", "10", "12", "16", "20", "25", "30"}));
+    EXPECT_EQ(p.teethList.items(), (Items{"3", "4", "6"}));
+    EXPECT_EQ(p.diameterList.items(), (Items{"4", "6", "8", "10", "12", "16", "20", "25", "30"}));
 
-    p.toolType.select(3);
+    p.toolList.select(3);
     FillHssSizes(p);
-    EXPECT_EQ(p.teeth.items(), (Items{"3", "4", "5", "6"}));
-    EXPECT_EQ(p.diameter.items(), (Items{"6", "8", "10", "12", "16", "20", "25", "30", "40"}));
+    EXPECT_EQ(p.teethList.items(), (Items{"3", "4", "5", "6"}));
+    EXPECT_EQ(p.diameterList.items(), (Items{"6", "8", "10", "12", "16", "20", "25", "30", "40"}));
 
-    p.toolType.select(4);
-    FillHssSizes(p);
-    EXPECT_EQ(state.maxDepthOfCut, 75);
-    EXPECT_EQ(p.teeth.items(), (Items{"3", "4", "5", "6", "8", "10", "12"}));
-
-    p.toolType.select(5);
+    p.toolList.select(4);
     FillHssSizes(p);
     EXPECT_EQ(state.maxDepthOfCut, 75);
-    EXPECT_EQ(p.teeth.items(), (Items{"6", "8", "10", "12"}));
-    EXPECT_EQ(p.diameter.items(), (Items{"40", "50", "63", "80", "100", "125"}));
+    EXPECT_EQ(p.teethList.items(), (Items{"3", "4", "5", "6", "8", "10", "12"}));
+
+    p.toolList.select(5);
+    FillHssSizes(p);
+    EXPECT_EQ(state.maxDepthOfCut, 75);
+    EXPECT_EQ(p.teethList.items(), (Items{"6", "8", "10", "12"}));
+    EXPECT_EQ(p.diameterList.items(), (Items{"40", "50", "63", "80", "100", "125"}));
 }
 
 TEST_F(HssData, SizesWithoutToolTypeStayEmptyAndKeepTheDepthLimit) {
     auto& p = page();
     state.maxDepthOfCut = 33;
-    p.teeth.fill({"9"});
-    p.toolType.clear();
+    p.teethList.fill({"9"});
+    p.toolList.clear();
     FillHssSizes(p);
-    EXPECT_EQ(p.teeth.count(), 0);
-    EXPECT_EQ(p.diameter.count(), 0);
-    EXPECT_EQ(p.teeth.index(), -1);
+    EXPECT_EQ(p.teethList.count(), 0);
+    EXPECT_EQ(p.diameterList.count(), 0);
+    EXPECT_EQ(p.teethList.index(), -1);
     EXPECT_EQ(state.maxDepthOfCut, 33);
 
     // A tool type left over from the indexable-insert list (7 entries).
     FillWpToolTypes(p);
-    p.toolType.select(6);
+    p.toolList.select(6);
     state.maxDepthOfCut = 33;
     FillHssSizes(p);
-    EXPECT_EQ(p.diameter.count(), 0);
+    EXPECT_EQ(p.diameterList.count(), 0);
     EXPECT_EQ(state.maxDepthOfCut, 33);
 }
 
 TEST_F(HssData, Coatings) {
     FillHssCoatings(page());
-    EXPECT_EQ(page().coating.items(),
+    EXPECT_EQ(page().coatingList.items(),
               (Items{"HSS/Co unbeschichtet", "HSS/Co TiN-beschichtet", "HSS/Co TiCN-beschichtet"}));
-    EXPECT_EQ(page().coating.index(), 0);
+    EXPECT_EQ(page().coatingList.index(), 0);
 }
 
 TEST_F(HssData, SpeedRangeCells) {
@@ -143,33 +143,33 @@ TEST_F(HssData, FeedCellsKeepTheirTexts) {
 TEST_F(HssData, LookupWritesSpeedFeedAndRange) {
     Select(1, 0, 1, 1, 4); // group 1, TiN, D 10
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "42");
-    EXPECT_EQ(page().fz.text(), "0.04");
+    EXPECT_EQ(page().cuttingSpeed.text(), "42");
+    EXPECT_EQ(page().toothFeed.text(), "0.04");
     EXPECT_EQ(state.vcMin, 38);
     EXPECT_EQ(state.vcMax, 48);
 
     Select(1, 0, 5, 0, 4);
     HssCuttingData(page());
-    EXPECT_EQ(page().fz.text(), "0.040");
+    EXPECT_EQ(page().toothFeed.text(), "0.040");
 
     Select(1, 5, 3, 1, 0);
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "19");
+    EXPECT_EQ(page().cuttingSpeed.text(), "19");
 }
 
 TEST_F(HssData, CoatingChangesSpeedButNotFeedAndDiameterOnlyFeed) {
     Select(1, 2, 2, 0, 3);
     HssCuttingData(page());
-    const std::string fz = page().fz.text();
-    page().coating.select(2);
+    const std::string fz = page().toothFeed.text();
+    page().coatingList.select(2);
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "50");
-    EXPECT_EQ(page().fz.text(), fz);
+    EXPECT_EQ(page().cuttingSpeed.text(), "50");
+    EXPECT_EQ(page().toothFeed.text(), fz);
     EXPECT_EQ(state.vcMax, 60);
-    page().diameter.select(8);
+    page().diameterList.select(8);
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "50");
-    EXPECT_EQ(page().fz.text(), "0.041");
+    EXPECT_EQ(page().cuttingSpeed.text(), "50");
+    EXPECT_EQ(page().toothFeed.text(), "0.041");
     EXPECT_EQ(state.vcMin, 40);
 }
 
@@ -179,8 +179,8 @@ TEST_F(HssData, GroupOutsideTheSevenChangesNothing) {
         state.activeMaterialGroup = static_cast<std::uint8_t>(group);
         Mark();
         HssCuttingData(page());
-        EXPECT_EQ(page().vc.text(), "vc before") << group;
-        EXPECT_EQ(page().fz.text(), "fz before") << group;
+        EXPECT_EQ(page().cuttingSpeed.text(), "vc before") << group;
+        EXPECT_EQ(page().toothFeed.text(), "fz before") << group;
         EXPECT_EQ(state.vcMin, -7) << group;
         EXPECT_EQ(state.vcMax, -8) << group;
     }
@@ -193,27 +193,27 @@ TEST_F(HssData, SelectionsLeftFromAnotherCuttingMaterialAreNoEntries) {
     state.millingCuttingMaterial = 1;
     Mark();
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
     EXPECT_EQ(state.vcMin, -7);
 
     // Tool type 0 with coating 4: range and Vc stay, and so does fz.
-    page().toolType.select(0);
+    page().toolList.select(0);
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "vc before");
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().cuttingSpeed.text(), "vc before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
     EXPECT_EQ(state.vcMin, -7);
 
     // A valid coating with a diameter position behind the tool type's list:
     // Vc and range are written, fz stays.
     Select(1, 4, 1, 0, 0);
-    page().diameter.fill({"1", "2", "3", "4", "5", "6", "7"});
-    page().diameter.select(6);
+    page().diameterList.fill({"1", "2", "3", "4", "5", "6", "7"});
+    page().diameterList.select(6);
     Mark();
     HssCuttingData(page());
-    EXPECT_EQ(page().vc.text(), "28");
+    EXPECT_EQ(page().cuttingSpeed.text(), "28");
     EXPECT_EQ(state.vcMin, 25);
-    EXPECT_EQ(page().fz.text(), "fz before");
+    EXPECT_EQ(page().toothFeed.text(), "fz before");
 }
 
 } // namespace

@@ -33,78 +33,79 @@ class MillingConsistencyTest : public ::testing::Test {
     void scroll(const Bar& b, int position) { ASSERT_TRUE(page.userScroll(b.name(), position)); }
     void group(int k) { click(page.groupButtons[static_cast<size_t>(k - 1)]); }
     void expectConsistent() {
-        for (const auto& fault : MillingRelationFaults(page)) ADD_FAILURE() << fault;
+        for (const auto& fault : MillingRelationFaults(page))
+            ADD_FAILURE() << fault;
     }
     void expectSpeedBar(int min, int max, int position) {
-        EXPECT_EQ(page.vcBar.min(), min);
-        EXPECT_EQ(page.vcBar.max(), max);
-        EXPECT_EQ(page.vcBar.position(), position);
+        EXPECT_EQ(page.speedBar.min(), min);
+        EXPECT_EQ(page.speedBar.max(), max);
+        EXPECT_EQ(page.speedBar.position(), position);
     }
 };
 
 TEST_F(MillingConsistencyTest, LongCutterSpeedIsReducedOnceInFieldBarAndSpindleSpeed) {
     click(page.longButton);
-    EXPECT_EQ(page.vcMinLabel.caption, "8");
-    EXPECT_EQ(page.vcMaxLabel.caption, "11");
-    EXPECT_EQ(page.vc.text(), "9");
+    EXPECT_EQ(page.speedMin.caption, "8");
+    EXPECT_EQ(page.speedMax.caption, "11");
+    EXPECT_EQ(page.cuttingSpeed.text(), "9");
     expectSpeedBar(8, 11, 9);
-    EXPECT_EQ(page.n.text(), "1432.39448782706");
-    EXPECT_EQ(page.vf.text(), "11.4591559026165");
+    EXPECT_EQ(page.results.spindleSpeed.text(), "1432.39448782706");
+    EXPECT_EQ(page.results.feedRate.text(), "11.4591559026165");
 
     // A look-up writes the table's 28 m/min reduced: round(28 / 3) = 9.
-    select(page.teeth, 1);
-    EXPECT_EQ(page.vc.text(), "9");
+    select(page.teethList, 1);
+    EXPECT_EQ(page.cuttingSpeed.text(), "9");
     expectSpeedBar(8, 11, 9);
-    EXPECT_EQ(page.n.text(), "1432.39448782706");
+    EXPECT_EQ(page.results.spindleSpeed.text(), "1432.39448782706");
     expectConsistent();
 
     // "Überlang": a quarter of 25..32 is 6.25..8, the middle 7.
     click(page.extraLongButton);
     expectSpeedBar(6, 8, 7);
-    EXPECT_EQ(page.vc.text(), "7");
-    EXPECT_EQ(page.n.text(), "1114.08460164327");
+    EXPECT_EQ(page.cuttingSpeed.text(), "7");
+    EXPECT_EQ(page.results.spindleSpeed.text(), "1114.08460164327");
     expectConsistent();
 }
 
 TEST_F(MillingConsistencyTest, ReducedSpeedTiesGoToTheEvenNeighbour) {
-    select(page.coating, 1); // TiN: 42 in 38..48
+    select(page.coatingList, 1); // TiN: 42 in 38..48
     click(page.extraLongButton);
-    EXPECT_EQ(page.vcMinLabel.caption, "10"); // 9.5
-    EXPECT_EQ(page.vcMaxLabel.caption, "12");
-    EXPECT_EQ(page.vc.text(), "11");
-    select(page.teeth, 1); // the table's 42 becomes 10.5: 10
-    EXPECT_EQ(page.vc.text(), "10");
+    EXPECT_EQ(page.speedMin.caption, "10"); // 9.5
+    EXPECT_EQ(page.speedMax.caption, "12");
+    EXPECT_EQ(page.cuttingSpeed.text(), "11");
+    select(page.teethList, 1); // the table's 42 becomes 10.5: 10
+    EXPECT_EQ(page.cuttingSpeed.text(), "10");
     expectSpeedBar(10, 12, 10);
     expectConsistent();
 }
 
 TEST_F(MillingConsistencyTest, DeepCutPicksLongCutterAndItsSpeed) {
-    scroll(page.apBar, 46);
+    scroll(page.depthBar, 46);
     EXPECT_TRUE(page.longButton.down());
-    EXPECT_EQ(page.n.text(), "1432.39448782706");
-    EXPECT_EQ(page.q.text(), "1.05424234304072");
-    EXPECT_EQ(page.pe.text(), "0.0311252501278689");
+    EXPECT_EQ(page.results.spindleSpeed.text(), "1432.39448782706");
+    EXPECT_EQ(page.results.removalRate.text(), "1.05424234304072");
+    EXPECT_EQ(page.results.power.text(), "0.0311252501278689");
 }
 
 TEST_F(MillingConsistencyTest, SteppedFeedUpdatesChipThickness) {
-    EXPECT_EQ(page.hm.text(), "0.00254666666666667");
+    EXPECT_EQ(page.chipThickness.text(), "0.00254666666666667");
     group(4); // fz 0.002
-    EXPECT_EQ(page.fz.text(), "0.002");
-    EXPECT_EQ(page.hm.text(), "0.00127333333333333");
-    EXPECT_EQ(page.hmBar.position(), 13);
-    EXPECT_EQ(page.ae.text(), "2"); // the width stays as set
+    EXPECT_EQ(page.toothFeed.text(), "0.002");
+    EXPECT_EQ(page.chipThickness.text(), "0.00127333333333333");
+    EXPECT_EQ(page.chipThicknessBar.position(), 13);
+    EXPECT_EQ(page.width.text(), "2"); // the width stays as set
     expectConsistent();
 }
 
 TEST_F(MillingConsistencyTest, SolidCarbideGroupPressThatRefillsDiameterRunsItsSteps) {
     click(page.vhmButton);
-    select(page.diameter, 3);
-    ASSERT_EQ(page.diameter.text(), "10");
+    select(page.diameterList, 3);
+    ASSERT_EQ(page.diameterList.text(), "10");
     group(10);
-    EXPECT_EQ(page.diameter.text(), "4");
-    EXPECT_EQ(page.ae.text(), "4");
-    EXPECT_EQ(page.aeBar.max(), 40);
-    EXPECT_EQ(page.phi.text(), "180");
+    EXPECT_EQ(page.diameterList.text(), "4");
+    EXPECT_EQ(page.width.text(), "4");
+    EXPECT_EQ(page.widthBar.max(), 40);
+    EXPECT_EQ(page.engagementAngle.text(), "180");
     expectConsistent();
 }
 
@@ -112,50 +113,51 @@ TEST_F(MillingConsistencyTest, NoRecommendationStillFollowsTheToolAndShowsZeroRe
     // Roughing cutters have no data in group 11.
     click(page.vhmButton);
     group(11);
-    select(page.toolType, 2);
-    EXPECT_EQ(page.vc.text(), "");
-    EXPECT_EQ(page.fz.text(), "");
-    EXPECT_FALSE(page.vcBar.enabled);
-    for (const Field* f : {&page.n, &page.vf, &page.q, &page.pe, &page.hm})
+    select(page.toolList, 2);
+    EXPECT_EQ(page.cuttingSpeed.text(), "");
+    EXPECT_EQ(page.toothFeed.text(), "");
+    EXPECT_FALSE(page.speedBar.enabled);
+    for (const Field* f : {&page.results.spindleSpeed, &page.results.feedRate,
+                           &page.results.removalRate, &page.results.power, &page.chipThickness})
         EXPECT_EQ(f->text(), "0") << f->name();
     expectConsistent();
 
     // HSC cutter for aluminium: D 6, ae 0.75 × 6 with its own angle.
-    select(page.toolType, 5);
-    EXPECT_EQ(page.diameter.text(), "6");
-    EXPECT_EQ(page.ae.text(), "4.5");
+    select(page.toolList, 5);
+    EXPECT_EQ(page.diameterList.text(), "6");
+    EXPECT_EQ(page.width.text(), "4.5");
     expectConsistent();
 }
 
 TEST_F(MillingConsistencyTest, InsertsWithoutFeedShowNoRemovalOrPower) {
     click(page.wpButton);
-    select(page.toolType, 2);
-    select(page.coating, 4);
-    EXPECT_EQ(page.fz.text(), "");
-    EXPECT_EQ(page.vf.text(), "0");
-    EXPECT_EQ(page.q.text(), "0");
-    EXPECT_EQ(page.pe.text(), "0");
-    EXPECT_EQ(page.hm.text(), "0");
+    select(page.toolList, 2);
+    select(page.coatingList, 4);
+    EXPECT_EQ(page.toothFeed.text(), "");
+    EXPECT_EQ(page.results.feedRate.text(), "0");
+    EXPECT_EQ(page.results.removalRate.text(), "0");
+    EXPECT_EQ(page.results.power.text(), "0");
+    EXPECT_EQ(page.chipThickness.text(), "0");
     expectConsistent();
 }
 
 TEST_F(MillingConsistencyTest, ZeroWidthStopsTheFeed) {
-    scroll(page.aeBar, 0);
-    EXPECT_EQ(page.fz.text(), "0");
-    EXPECT_EQ(page.vf.text(), "0");
-    EXPECT_EQ(page.q.text(), "0");
-    EXPECT_EQ(page.pe.text(), "0");
-    EXPECT_EQ(page.n.text(), "4456.33840657307");
+    scroll(page.widthBar, 0);
+    EXPECT_EQ(page.toothFeed.text(), "0");
+    EXPECT_EQ(page.results.feedRate.text(), "0");
+    EXPECT_EQ(page.results.removalRate.text(), "0");
+    EXPECT_EQ(page.results.power.text(), "0");
+    EXPECT_EQ(page.results.spindleSpeed.text(), "4456.33840657307");
 }
 
 TEST_F(MillingConsistencyTest, SpeedIncreaseUpdatesRemovalPowerAndChipThickness) {
     click(page.wpButton);
     group(5);
-    ASSERT_TRUE(page.increaseUp.visible);
-    const std::string q = page.q.text();
-    click(page.increaseUp);
-    EXPECT_EQ(page.increase.text(), "51%");
-    EXPECT_NE(page.q.text(), q);
+    ASSERT_TRUE(page.speedIncreaseUp.visible);
+    const std::string q = page.results.removalRate.text();
+    click(page.speedIncreaseUp);
+    EXPECT_EQ(page.speedIncrease.text(), "51%");
+    EXPECT_NE(page.results.removalRate.text(), q);
     expectConsistent();
 }
 
@@ -178,7 +180,8 @@ TEST_F(MillingConsistencyTest, RandomEventsKeepEveryRelation) {
                 session.userSelect(list->name(), index);
                 events += list->name() + "=" + std::to_string(index) + " ";
             } else if (auto* bar = dynamic_cast<Bar*>(c)) {
-                const int position = std::uniform_int_distribution<int>(bar->min(), bar->max())(rng);
+                const int position =
+                    std::uniform_int_distribution<int>(bar->min(), bar->max())(rng);
                 session.userScroll(bar->name(), position);
                 events += bar->name() + "=" + std::to_string(position) + " ";
             } else if (dynamic_cast<Button*>(c) != nullptr) {

@@ -32,12 +32,12 @@ class MillingFixture : public ::testing::Test {
         if (material == 1) FillHssToolTypes(p);
         if (material == 2) FillWpToolTypes(p);
         if (material == 3) FillVhmToolTypes(p);
-        p.toolType.select(type);
+        p.toolList.select(type);
         if (material == 1) FillHssCoatings(p), FillHssSizes(p);
         if (material == 2) FillWpCoatings(p), FillWpSizes(p);
         if (material == 3) FillVhmCoatings(p), FillVhmSizes(p);
-        p.coating.select(coating);
-        p.diameter.select(diameter);
+        p.coatingList.select(coating);
+        p.diameterList.select(diameter);
     }
 
     void LookUp() {
@@ -50,8 +50,8 @@ class MillingFixture : public ::testing::Test {
     // Marks the fields and the range so that a lookup that leaves them
     // alone shows.
     void Mark() {
-        page().vc.setText("vc before");
-        page().fz.setText("fz before");
+        page().cuttingSpeed.setText("vc before");
+        page().toothFeed.setText("fz before");
         state.vcMin = -7;
         state.vcMax = -8;
     }

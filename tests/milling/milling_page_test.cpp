@@ -53,8 +53,8 @@ class MillingPageTest : public ::testing::Test {
 
     // n and Vf as the page derives them from the Vc shown, D, fz and z.
     void ExpectSpeedAndFeedConsistent() {
-        const double d = shell.numbers.parse(page.diameter.text());
-        const double z = shell.numbers.parse(page.teeth.text());
+        const double d = shell.numbers.parse(page.diameterList.text());
+        const double z = shell.numbers.parse(page.teethList.text());
         const double speed = SpindleSpeed(d, Num("Edit9"));
         EXPECT_NEAR(Num("Edit6"), speed, speed * 1e-12);
         EXPECT_NEAR(Num("Edit5"), z * Num("Edit8") * speed, speed * 1e-12);
@@ -69,10 +69,10 @@ class MillingPageTest : public ::testing::Test {
 TEST_F(MillingPageTest, StartsWithHssToolTypeOneGroupOneAndAllResults) {
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_TRUE(Down("SpeedButton20"));
-    EXPECT_EQ(page.toolType.index(), 0);
-    EXPECT_EQ(page.coating.text(), "HSS/Co unbeschichtet");
-    EXPECT_EQ(page.teeth.text(), "2");
-    EXPECT_EQ(page.diameter.text(), "2");
+    EXPECT_EQ(page.toolList.index(), 0);
+    EXPECT_EQ(page.coatingList.text(), "HSS/Co unbeschichtet");
+    EXPECT_EQ(page.teethList.text(), "2");
+    EXPECT_EQ(page.diameterList.text(), "2");
     EXPECT_TRUE(Down("SpeedButton5"));
     EXPECT_TRUE(Down("SpeedButton1"));
     EXPECT_EQ(state.millingMaterialGroup, 1);
@@ -111,11 +111,11 @@ TEST_F(MillingPageTest, StartsWithHssToolTypeOneGroupOneAndAllResults) {
 
     for (int g = 8; g <= 11; ++g)
         EXPECT_FALSE(page.get<Button>(GroupButton(g)).enabled) << g;
-    EXPECT_FALSE(page.increase.visible);
-    EXPECT_FALSE(page.increaseLabel.visible);
+    EXPECT_FALSE(page.speedIncrease.visible);
+    EXPECT_FALSE(page.speedIncreaseCaption.visible);
     EXPECT_EQ(Text("Edit7"), "50%");
     EXPECT_TRUE(page.normalButton.visible);
-    EXPECT_FALSE(page.phi.visible);
+    EXPECT_FALSE(page.engagementAngle.visible);
     ASSERT_FALSE(page.groupText.lines.empty());
     EXPECT_EQ(page.groupText.lines.front(), "Bau-, Einsatz-, Nitrier-, Automaten-,");
 }
@@ -157,7 +157,7 @@ TEST_F(MillingPageTest, GroupPressLooksUpWithThePreviousCoatingThenRefillsTheLis
     Click(GroupButton(2));
     // Looked up with TiCN (range 40..60, re-centred to 50); the list is
     // rebuilt afterwards without a second lookup.
-    EXPECT_EQ(page.coating.index(), 0);
+    EXPECT_EQ(page.coatingList.index(), 0);
     EXPECT_EQ(state.vcMin, 40);
     EXPECT_EQ(state.vcMax, 60);
     EXPECT_EQ(Text("Edit9"), "50");
@@ -225,7 +225,7 @@ TEST_F(MillingPageTest, SpeedBarWritesWholeNumbers) {
 TEST_F(MillingPageTest, IndexableInsertsHideTheLengthAndOfferTheIncrease) {
     Click("SpeedButton21");
     EXPECT_EQ(state.millingCuttingMaterial, 2);
-    EXPECT_EQ(page.toolType.text(), "Wendeplattenfräser (Fräsbreite 100%)");
+    EXPECT_EQ(page.toolList.text(), "Wendeplattenfräser (Fräsbreite 100%)");
     EXPECT_FALSE(page.normalButton.visible);
     EXPECT_FALSE(page.extraLongButton.visible);
     EXPECT_EQ(Text("Edit12"), "8");
@@ -237,14 +237,14 @@ TEST_F(MillingPageTest, IndexableInsertsHideTheLengthAndOfferTheIncrease) {
     EXPECT_EQ(state.lengthReduction, 0);
 
     Click(GroupButton(5));
-    EXPECT_TRUE(page.increase.visible);
-    EXPECT_TRUE(page.increaseDown.visible);
-    EXPECT_TRUE(page.increaseLabel.visible);
+    EXPECT_TRUE(page.speedIncrease.visible);
+    EXPECT_TRUE(page.speedIncreaseDown.visible);
+    EXPECT_TRUE(page.speedIncreaseCaption.visible);
     EXPECT_EQ(Text("Edit7"), "50%");
-    EXPECT_EQ(page.coating.count(), 4);
+    EXPECT_EQ(page.coatingList.count(), 4);
 
     // At 50 the down arrow does nothing, not even a lookup.
-    page.vc.setText("untouched");
+    page.cuttingSpeed.setText("untouched");
     Click("SpeedButton14");
     EXPECT_EQ(state.speedIncreasePercent, 50);
     EXPECT_EQ(Text("Edit9"), "untouched");
@@ -262,10 +262,10 @@ TEST_F(MillingPageTest, IndexableInsertsHideTheLengthAndOfferTheIncrease) {
     EXPECT_EQ(Text("Edit9"), "330");
 
     Click(GroupButton(6));
-    EXPECT_FALSE(page.increase.visible);
+    EXPECT_FALSE(page.speedIncrease.visible);
     EXPECT_EQ(Text("Edit7"), "100%");
     Click("SpeedButton20");
-    EXPECT_FALSE(page.increase.visible);
+    EXPECT_FALSE(page.speedIncrease.visible);
     EXPECT_TRUE(page.normalButton.visible);
 }
 
@@ -274,7 +274,7 @@ TEST_F(MillingPageTest, CermetInGroupFourShowsTheNotice) {
     Click(GroupButton(4));
     EXPECT_TRUE(messages.entries.empty());
     Choose("ComboBox7", 3);
-    ASSERT_EQ(page.coating.text(), "Cermet");
+    ASSERT_EQ(page.coatingList.text(), "Cermet");
     ASSERT_FALSE(messages.entries.empty());
     EXPECT_FALSE(messages.entries.back().isError);
     EXPECT_EQ(messages.entries.back().text, "Cermet bei CrNi-Werkstoffen nur bedingt einsetzbar");
@@ -297,7 +297,7 @@ TEST_F(MillingPageTest, SolidCarbideEnablesGroupsEightToElevenAndHssFallsBack) {
     EXPECT_EQ(page.get<Button>(GroupButton(4)).hint,
               "Gut zerspanbare, rostfreie Stähle bis 700 N/mm2");
     EXPECT_EQ(page.get<Button>(GroupButton(8)).hint, "Guß über 200 HB");
-    EXPECT_EQ(page.toolType.text(), "LL-Schlichtfr. Typ N (Fräsbreite 100%)");
+    EXPECT_EQ(page.toolList.text(), "LL-Schlichtfr. Typ N (Fräsbreite 100%)");
 
     Click(GroupButton(9));
     EXPECT_EQ(state.activeMaterialGroup, 9);
@@ -321,8 +321,8 @@ TEST_F(MillingPageTest, SolidCarbideEnablesGroupsEightToElevenAndHssFallsBack) {
 TEST_F(MillingPageTest, SolidCarbideHardMaterialsGetFourTeeth) {
     Click("SpeedButton25");
     Click(GroupButton(11));
-    EXPECT_EQ(page.teeth.items(), (std::vector<std::string>{"2", "3", "4"}));
-    EXPECT_EQ(page.coating.count(), 2);
+    EXPECT_EQ(page.teethList.items(), (std::vector<std::string>{"2", "3", "4"}));
+    EXPECT_EQ(page.coatingList.count(), 2);
     // D 4 has no feed in group 11: engagement and power stay out.
     EXPECT_EQ(Text("Edit8"), "");
     Choose("ComboBox8", 1);
@@ -375,7 +375,7 @@ TEST_F(MillingPageTest, WidthBarKeepsTheFeedAndChangesOnlyTheEngagement) {
     EXPECT_NE(Text("Edit4"), hmBefore);
     EXPECT_NE(Text("Edit11"), qBefore);
     EXPECT_EQ(Text("Edit2"), Text("Edit4"));
-    ASSERT_EQ(page.teeth.text(), "3");
+    ASSERT_EQ(page.teethList.text(), "3");
     EXPECT_NEAR(Num("Edit8"), Num("Edit5") / (3 * Num("Edit6")), 1e-15);
     EXPECT_NEAR(Num("Edit3"), EngagementAngle(12, 3.3), 1e-12);
     EXPECT_EQ(BarOf("ScrollBar4").position(), std::lround(Num("Edit4") * 10000));
@@ -435,7 +435,7 @@ TEST_F(MillingPageTest, WidthBarAfterAGroupPressStaysWithinTheNewDiameter) {
     Choose("ComboBox8", 6); // D 20
     EXPECT_EQ(BarOf("ScrollBar1").max(), 200);
     Click(GroupButton(2)); // refills the sizes: D 4, with its engagement
-    EXPECT_EQ(page.diameter.text(), "4");
+    EXPECT_EQ(page.diameterList.text(), "4");
     EXPECT_EQ(BarOf("ScrollBar1").max(), 40);
     Scroll("ScrollBar1", 150);
     EXPECT_EQ(BarOf("ScrollBar1").max(), 40);
@@ -454,7 +454,7 @@ TEST_F(MillingPageTest, AluminiumHscCutterKeepsThePreviousData) {
     EXPECT_EQ(state.vcMin, lo);
     EXPECT_EQ(state.vcMax, hi);
     EXPECT_EQ(Text("Edit8"), fz);
-    EXPECT_EQ(page.coating.count(), 2);
+    EXPECT_EQ(page.coatingList.count(), 2);
     // ap default 0.7 × D
     EXPECT_EQ(Text("Edit9"), vc);
     EXPECT_EQ(Text("Edit12"), "4,2");
@@ -473,13 +473,13 @@ TEST_F(MillingPageTest, PreciseMaterialHandsItsKcToThePage) {
 }
 
 TEST_F(MillingPageTest, ConversionFailuresShowTheStepsMessages) {
-    page.kc.setText("12x");
+    page.results.kc.setText("12x");
     Scroll("ScrollBar3", 5);
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_TRUE(messages.entries[0].isError);
     EXPECT_EQ(messages.entries[0].text, kDecimalErrorText);
 
-    page.fz.setText("0,0,4");
+    page.toothFeed.setText("0,0,4");
     page.RecomputeSpeedAndFeed();
     ASSERT_EQ(messages.entries.size(), 2u);
     EXPECT_EQ(messages.entries[1].text, "Tabelle Exept ausgeloest");
@@ -487,9 +487,9 @@ TEST_F(MillingPageTest, ConversionFailuresShowTheStepsMessages) {
 
 TEST_F(MillingPageTest, HintsOfThePage) {
     page.assignHints();
-    EXPECT_EQ(page.vc.hint, "Schnittgeschwindigkeit in mm pro Minute");
+    EXPECT_EQ(page.cuttingSpeed.hint, "Schnittgeschwindigkeit in mm pro Minute");
     EXPECT_EQ(page.materialButton.hint, "Werkstoffauswahl");
-    EXPECT_EQ(page.pe.hint, "Erforderliche Maschinenleistung Pe in Kilowatt");
+    EXPECT_EQ(page.results.power.hint, "Erforderliche Maschinenleistung Pe in Kilowatt");
     EXPECT_EQ(page.longButton.hint, "Fräserschneidenlänge > 45 und <= 75 mm");
     EXPECT_EQ(page.get<Button>(GroupButton(1)).hint,
               "Bau-,Einsatz-,Nitrier-,Automaten-,Vergütungsstähle");

@@ -23,8 +23,9 @@ inline std::vector<std::string> MillingRelationFaults(const MillingPage& page) {
     std::vector<std::string> faults;
     const NumberText& numbers = page.shell().numbers;
     auto value = [&](const Field& f, double fallback) {
-        return f.text().empty() || f.text().front() == '*' ? fallback
-                                                          : numbers.tryParse(f.text()).value_or(NAN);
+        return f.text().empty() || f.text().front() == '*'
+                   ? fallback
+                   : numbers.tryParse(f.text()).value_or(NAN);
     };
     auto listValue = [&](const List& l, double fallback) {
         return l.text().empty() ? fallback : numbers.tryParse(l.text()).value_or(NAN);
@@ -39,37 +40,38 @@ inline std::vector<std::string> MillingRelationFaults(const MillingPage& page) {
         }
     };
 
-    const double d = listValue(page.diameter, 0);
-    const double z = listValue(page.teeth, 1);
-    const double vc = value(page.vc, 0);
-    const double fz = value(page.fz, 0);
-    const double n = value(page.n, NAN);
-    const double vf = value(page.vf, NAN);
+    const double d = listValue(page.diameterList, 0);
+    const double z = listValue(page.teethList, 1);
+    const double vc = value(page.cuttingSpeed, 0);
+    const double fz = value(page.toothFeed, 0);
+    const double n = value(page.results.spindleSpeed, NAN);
+    const double vf = value(page.results.feedRate, NAN);
     expect("n", n, SpindleSpeed(d, vc));
     expect("Vf", vf, z * fz * n);
 
-    if (page.vcBar.enabled) {
-        const double low = numbers.tryParse(page.vcMinLabel.caption).value_or(NAN);
-        const double high = numbers.tryParse(page.vcMaxLabel.caption).value_or(NAN);
+    if (page.speedBar.enabled) {
+        const double low = numbers.tryParse(page.speedMin.caption).value_or(NAN);
+        const double high = numbers.tryParse(page.speedMax.caption).value_or(NAN);
         if (!(vc >= low && vc <= high)) {
-            faults.push_back("Vc " + page.vc.text() + " outside " + page.vcMinLabel.caption + ".." +
-                             page.vcMaxLabel.caption);
+            faults.push_back("Vc " + page.cuttingSpeed.text() + " outside " +
+                             page.speedMin.caption + ".." + page.speedMax.caption);
         }
     }
 
-    if (page.ae.empty()) return faults;
-    const double ae = value(page.ae, NAN);
-    const double ap = value(page.ap, NAN);
-    if (!(ae >= 0 && ae <= d)) faults.push_back("ae " + page.ae.text() + " outside 0..D");
-    expect("Q", value(page.q, NAN), ap * ae * vf / 1000);
-    if (!page.kc.empty())
-        expect("Pe", value(page.pe, NAN), value(page.q, NAN) * value(page.kc, NAN) / 42000);
+    if (page.width.empty()) return faults;
+    const double ae = value(page.width, NAN);
+    const double ap = value(page.depth, NAN);
+    if (!(ae >= 0 && ae <= d)) faults.push_back("ae " + page.width.text() + " outside 0..D");
+    expect("Q", value(page.results.removalRate, NAN), ap * ae * vf / 1000);
+    if (!page.results.kc.empty())
+        expect("Pe", value(page.results.power, NAN),
+               value(page.results.removalRate, NAN) * value(page.results.kc, NAN) / 42000);
 
-    const double phi = value(page.phi, NAN);
+    const double phi = value(page.engagementAngle, NAN);
     expect("engagement angle", phi, ae > 0 && d > 0 ? EngagementAngle(d, ae) : 0);
     if (ae > 0 && n > 0 && phi > 0) {
-        const double kappa = value(page.kappa, NAN);
-        expect("hm", value(page.hm, NAN), MeanChipThickness(d, ae, fz, phi, kappa));
+        const double kappa = value(page.settingAngle, NAN);
+        expect("hm", value(page.chipThickness, NAN), MeanChipThickness(d, ae, fz, phi, kappa));
     }
     return faults;
 }

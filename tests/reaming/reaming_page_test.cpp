@@ -74,7 +74,7 @@ TEST_P(ReamingPageTest, VisibilityFollowsTheReamerAndSetsTheSpeedIncrease) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.group.name() + " type " + std::to_string(c.type));
         choose(c.group, c.type, c.cuttingMaterial);
-        for (const Control* n : All(page.feedBar, page.feedLow, page.feedHigh, page.feedPercentUnit,
+        for (const Control* n : All(page.feedBar, page.feedMin, page.feedMax, page.feedPercentUnit,
                                     page.feedMinCaption, page.feedMaxCaption))
             EXPECT_EQ(n->visible, c.feedBar) << n->name();
         for (const Control* n : All(page.speedStep.up, page.speedStep.down, page.speedStep.field))
@@ -170,7 +170,6 @@ TEST_P(ReamingPageTest, MaterialBringsItsCoolantKcAndSpeeds) {
     select(page.materialList, 6);
     EXPECT_EQ(page.results.kc.text(), "1140");
     EXPECT_EQ(page.coolant.lines, (std::vector<std::string>{"Rüböl", "Trocken"}));
-
 }
 
 // The carbide speeds change at 30 mm, though the diameter is no key of the

@@ -53,15 +53,15 @@ TEST_P(SawingPageTest, StartsWithTheFirstItemsAndNoPreset) {
     EXPECT_EQ(page.teethList.text(), "24"); // the preset of Ds 20 would be 40
     EXPECT_EQ(page.thicknessList.text(), "0.2");
     for (const Control* hidden :
-         All(page.hmButton, page.depthList, page.feedRateBar, page.feedRateLow, page.feedRateHigh))
+         All(page.hmButton, page.depthList, page.feedRateBar, page.feedRateMin, page.feedRateMax))
         EXPECT_FALSE(hidden->visible) << hidden->name();
     expectBar(page.speedBar, 25, 50, 37);
-    EXPECT_EQ(page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(),
+    EXPECT_EQ(page.speedMin.caption + "/" + page.speedMax.caption + "/" + page.cuttingSpeed.text(),
               "25/50/37");
     expectBar(page.areaBar, 10, 14, 12);
     EXPECT_EQ(page.area.text(), "12");
     expectBar(page.workpieceBar, 1, 20, 10);
-    EXPECT_EQ(page.workpieceLow.caption + "/" + page.workpieceHigh.caption + "/" +
+    EXPECT_EQ(page.workpieceMin.caption + "/" + page.workpieceMax.caption + "/" +
                   page.workpiece.text(),
               "1/20/10");
     EXPECT_EQ(page.kc11.text(), "1550"); // kc1.1, not kc
@@ -97,7 +97,7 @@ TEST_P(SawingPageTest, BladeDiameterAppliesItsPresetAndBoundsTheWorkpiece) {
         EXPECT_EQ(page.teethList.text() + "/" + page.thicknessList.text(), c.z + "/" + c.s);
         expectBar(page.workpieceBar, 1, std::stoi(c.ds), c.dwAfter);
         EXPECT_EQ(page.workpiece.text(), std::to_string(c.dwAfter));
-        EXPECT_EQ(page.workpieceHigh.caption, c.ds);
+        EXPECT_EQ(page.workpieceMax.caption, c.ds);
         expectResults(std::stoi(c.ds), std::stoi(c.z), shell.numbers.parse(c.s), 37, c.dwAfter, 12);
     }
     // Every blade's preset is on the lists.
@@ -140,7 +140,7 @@ TEST_P(SawingPageTest, MaterialSetsItsRangesForceAndCoolant) {
         ASSERT_TRUE(page.userSelect(page.materialList.name(), c.material));
         expectBar(page.speedBar, c.vcMin, c.vcMax, c.vc);
         EXPECT_EQ(
-            page.speedLow.caption + "/" + page.speedHigh.caption + "/" + page.cuttingSpeed.text(),
+            page.speedMin.caption + "/" + page.speedMax.caption + "/" + page.cuttingSpeed.text(),
             std::to_string(c.vcMin) + "/" + std::to_string(c.vcMax) + "/" + std::to_string(c.vc));
         EXPECT_EQ(shell.state.vcMax, c.vcMax);
         expectBar(page.areaBar, c.aMin, c.aMax, c.a);
@@ -254,8 +254,8 @@ TEST(SawingPageInWorkbench, SpeedBarKeepsItsOwnRange) {
     for (const List* list : {&sawing.bladeDiameterList, &sawing.teethList, &sawing.thicknessList}) {
         ASSERT_TRUE(sawing.userSelect(list->name(), 5));
         const Bar& bar = sawing.speedBar;
-        EXPECT_EQ(WriteWhole(bar.min()) + sawing.speedLow.caption + WriteWhole(bar.max()) +
-                      sawing.speedHigh.caption,
+        EXPECT_EQ(WriteWhole(bar.min()) + sawing.speedMin.caption + WriteWhole(bar.max()) +
+                      sawing.speedMax.caption,
                   "15153030")
             << list->name();
     }

@@ -104,7 +104,7 @@ TEST_P(TurningPageTest, StartsWithWpExternalTurningGroupOneClassThree) {
     EXPECT_EQ(page.power.text(), "0");
     for (const Control* c :
          All(page.shankLabel, page.shankList, page.overhangCaption, page.overhangUnit,
-             page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
+             page.overhangMin, page.overhangMax, page.overhangBar, page.overhang))
         EXPECT_FALSE(c->visible) << c->name();
     EXPECT_EQ(shell.state.vcMin, 150);
     EXPECT_EQ(shell.state.vcMax, 250);
@@ -196,7 +196,7 @@ TEST_P(TurningPageTest, HssFromBoringWithGroupFiveEndsOnExternalTurning) {
     click(page.hssButton);
     EXPECT_EQ(page.operation(), TurningPage::kExternal);
     for (const Control* c :
-         All(page.shankLabel, page.shankList, page.overhangHigh, page.overhangBar, page.overhang))
+         All(page.shankLabel, page.shankList, page.overhangMax, page.overhangBar, page.overhang))
         EXPECT_FALSE(c->visible) << c->name();
     expectClasses({1, 2, 3, 4}, 3);
     EXPECT_EQ(page.coolant.text(), "Bohrölemulsion");
@@ -220,12 +220,12 @@ TEST_P(TurningPageTest, BoringShankSetsOverhangAndTable) {
     EXPECT_EQ(page.shankLabel.caption, "Schaftd.:");
     for (const Control* c :
          All(page.shankLabel, page.shankList, page.overhangCaption, page.overhangUnit,
-             page.overhangLow, page.overhangHigh, page.overhangBar, page.overhang))
+             page.overhangMin, page.overhangMax, page.overhangBar, page.overhang))
         EXPECT_TRUE(c->visible) << c->name();
     EXPECT_EQ(page.shankList.items(),
               (std::vector<std::string>{"8", "10", "12", "16", "20", "25", "32"}));
     EXPECT_EQ(page.shankList.index(), 0);
-    EXPECT_EQ(page.overhangHigh.caption, "53");
+    EXPECT_EQ(page.overhangMax.caption, "53");
     expectBar(page.overhangBar, 0, 53, 26);
     EXPECT_EQ(page.overhang.text(), "26");
     EXPECT_TRUE(page.shortOverhang());
@@ -258,7 +258,7 @@ TEST_P(TurningPageTest, BoringShankSetsOverhangAndTable) {
     scroll(page.overhangBar, 53);
     EXPECT_FALSE(page.shortOverhang());
     select(page.shankList, 6); // "32": L = 250
-    EXPECT_EQ(page.overhangHigh.caption, "167");
+    EXPECT_EQ(page.overhangMax.caption, "167");
     expectBar(page.overhangBar, 0, 167, 83);
     EXPECT_EQ(page.overhang.text(), "83");
     EXPECT_TRUE(page.shortOverhang());
@@ -296,8 +296,8 @@ TEST_P(TurningPageTest, PartingHasNoClassesAndNoDepth) {
     EXPECT_EQ(shell.state.machiningClass, 0);
     EXPECT_TRUE(page.shankLabel.visible);
     EXPECT_EQ(page.shankLabel.caption, "Stechbr.:");
-    for (const Control* c : All(page.overhangCaption, page.overhangUnit, page.overhangLow,
-                                page.overhangHigh, page.overhangBar, page.overhang))
+    for (const Control* c : All(page.overhangCaption, page.overhangUnit, page.overhangMin,
+                                page.overhangMax, page.overhangBar, page.overhang))
         EXPECT_FALSE(c->visible) << c->name();
     EXPECT_EQ(page.shankList.items(), (std::vector<std::string>{"2", "3", "4", "5"}));
     EXPECT_EQ(page.cuttingMaterial.text(), "HB 7025");

@@ -39,7 +39,7 @@ class CountersinkingPageTest : public QObject {
         };
         auto* speedBar = Find<QScrollBar>(page, m.speedBar);
         auto* preDrillBar = Find<QScrollBar>(page, m.preDrillBar);
-        auto* pilot = Find<QComboBox>(page, m.pilot);
+        auto* pilot = Find<QComboBox>(page, m.pilotList);
         auto* raise = Find<QToolButton>(page, m.speedStep.up);
 
         // Type 0 uncoated at "4.3".
@@ -50,7 +50,7 @@ class CountersinkingPageTest : public QObject {
         QVERIFY(preDrillBar->isVisible() && !pilot->isVisible() && !raise->isVisible());
 
         // A coated countersink shows the raises; "+" raises Vc by 1 %.
-        choose(m.coating, 1);
+        choose(m.coatingList, 1);
         QCOMPARE(text(m.feedStep.field), QString("15%"));
         QCOMPARE(caption(m.speedMin), QString("29,9"));
         QVERIFY(raise->isVisible());
@@ -60,7 +60,7 @@ class CountersinkingPageTest : public QObject {
         QCOMPARE(text(m.cuttingSpeed), QString("32,48"));
 
         // Type 2 at "10.4": no preset, the bar stands at D - L.
-        choose(m.toolType, 2);
+        choose(m.toolList, 2);
         QVERIFY(!raise->isVisible());
         QCOMPARE(preDrillBar->minimum(), 25);
         QCOMPARE(preDrillBar->maximum(), 104);
@@ -69,14 +69,14 @@ class CountersinkingPageTest : public QObject {
         QCOMPARE(text(m.preDrill), QString("8"));
 
         // The flat countersink for M8 shows its core holes instead of the bar.
-        choose(m.toolType, 10);
+        choose(m.toolList, 10);
         QVERIFY(pilot->isVisible() && !pilot->isEnabled() && !preDrillBar->isVisible());
         QCOMPARE(caption(m.pilotCaption), QString("Zapfend.:"));
         QCOMPARE(pilot->count(), 3);
         QCOMPARE(text(m.preDrill), QString("6,8"));
 
         // Material 4: cutting oil, no kc and so no power.
-        choose(m.material, 4);
+        choose(m.materialList, 4);
         QCOMPARE(Find<QPlainTextEdit>(page, m.coolant)->toPlainText(), QString("Schneidöl"));
         QCOMPARE(text(m.results.kc), QString("0"));
         QCOMPARE(text(m.results.power), QString("0"));

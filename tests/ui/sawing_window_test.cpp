@@ -41,7 +41,7 @@ class SawingWindowTest : public QObject {
         QVERIFY(Find<QWidget>(&w, "Sketch_sawing")->isVisible());
         QCOMPARE(Text(&w, m.cuttingSpeed) + Text(&w, m.area) + Text(&w, m.workpiece),
                  QString("371210"));
-        QCOMPARE(Text(&w, m.workpieceHigh), QString("20"));
+        QCOMPARE(Text(&w, m.workpieceMax), QString("20"));
 
         // Out of sight: the depth list with its caption, and the feed-rate bar
         // with its four labels; the only "min."/"max." shown are Vc's.
@@ -50,7 +50,7 @@ class SawingWindowTest : public QObject {
         for (QLabel* l : w.findChildren<QLabel*>()) {
             if (!l->isVisible()) continue;
             QVERIFY(l->text() != "Schnittiefe:" &&
-                    l->objectName() != QString::fromStdString(m.feedRateLow.name()));
+                    l->objectName() != QString::fromStdString(m.feedRateMin.name()));
             if (l->text() == "min." || l->text() == "max.")
                 QVERIFY(l->parentWidget()->findChild<QScrollBar*>(
                     QString::fromStdString(m.speedBar.name())));
