@@ -4,7 +4,10 @@
 #pragma once
 // The fixture of a page model's tests: the page on a shell of its own, run
 // under each decimal separator (instantiate with ::testing::Values(',', '.')),
-// and the user's entry points for the page's controls.
+// the user's entry points for the page's controls and a snapshot of all it
+// shows.
+
+#include "fingerprint.h"
 
 #include "shell/control_set.h"
 #include "shell/messages.h"
@@ -21,6 +24,53 @@ namespace zerbo::testing {
 // Controls of different kinds as one list, for checks they share.
 template <class... C> std::vector<const Control*> All(const C&... controls) {
     return {&controls...};
+}
+
+// Everything a control set shows, one line per control.
+inline std::string Snapshot(const ControlSet& set) {
+    std::string out;
+    for (const Control* c : set.controls()) {
+        out += c->name() + (c->enabled ? "" : " off") + (c->visible ? "" : " hidden");
+        switch (c->kind()) {
+        case ControlKind::Field:
+            out += " [" + static_cast<const Field*>(c)->text() + "]";
+            break;
+        case ControlKind::List: {
+            const auto* l = static_cast<const List*>(c);
+            out += " " + std::to_string(l->index()) + " of";
+            for (const std::string& item : l->items())
+                out += " [" + item + "]";
+            break;
+        }
+        case ControlKind::Bar: {
+            const auto* b = static_cast<const Bar*>(c);
+            out += " " + std::to_string(b->min()) + ".." + std::to_string(b->max()) + " @" +
+                   std::to_string(b->position()) + " step " + std::to_string(b->smallStep) +
+                   "/" + std::to_string(b->largeStep);
+            break;
+        }
+        case ControlKind::Button: {
+            const auto* b = static_cast<const Button*>(c);
+            out += (b->down() ? " down [" : " [") + b->caption + "]";
+            break;
+        }
+        case ControlKind::Check: {
+            const auto* b = static_cast<const Check*>(c);
+            out += (b->checked ? " checked [" : " [") + b->caption + "]";
+            break;
+        }
+        case ControlKind::Memo:
+            for (const std::string& line : static_cast<const Memo*>(c)->lines)
+                out += " [" + line + "]";
+            break;
+        case ControlKind::Label:
+            out += " [" + static_cast<const Label*>(c)->caption + "]";
+            break;
+        }
+        if (!c->hint.empty()) out += " hint [" + c->hint + "]";
+        out += "\n";
+    }
+    return out;
 }
 
 template <class Page> class PageFixture : public ::testing::TestWithParam<char> {
@@ -58,6 +108,17 @@ template <class Page> class PageFixture : public ::testing::TestWithParam<char> 
         EXPECT_EQ(bar.min(), min) << bar.name();
         EXPECT_EQ(bar.max(), max) << bar.name();
         EXPECT_EQ(bar.position(), position) << bar.name();
+    }
+    void expectVisible(const std::vector<const Control*>& controls, bool visible) const {
+        for (const Control* c : controls)
+            EXPECT_EQ(c->visible, visible) << c->name();
+    }
+    // Pins everything the page shows with one value per separator; a
+    // failure prints what it shows now. After a deliberate change, check
+    // the page against its description once more, then take the new value.
+    void expectSnapshot(std::string_view comma, std::string_view point) const {
+        const std::string shown = Snapshot(page);
+        EXPECT_EQ((Fingerprint() << shown).hex(), GetParam() == ',' ? comma : point) << shown;
     }
 };
 

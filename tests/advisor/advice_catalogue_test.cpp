@@ -102,22 +102,10 @@ TEST(AdviceCatalogue, SampledEntriesWordForWord) {
                   "   Spannmutter sind nicht rechtwinklig zur Achse.", " ",
                   "Lösung zu 1:", "Spannmutter und Fräsdornringe austauschen."}));
     EXPECT_EQ(milling.entries[1][3], "3: Werkzeug \"klettert\" beim Gleichlauffräsen.");
-    EXPECT_EQ(milling.entries[4][6], "negativ, die Hauptschneide aber eine positiven ");
     EXPECT_EQ(milling.entries[7][5], "prüfen. ");
-    EXPECT_EQ(milling.faults[0].text, "Werkzeugstandzeit zu gering (bei HSS-Werkzeugen).");
-
-    const Section& turning = *SectionForPage(1);
-    EXPECT_EQ(turning.faults[10].text, "Bildung einer Aufbeischneide");
-    EXPECT_EQ(turning.entries[10][1],
-              "1: Ungeeignete Schnittbedingungen,Schneidstoff oder Spanbrecher.");
-
-    const Section& reaming = *SectionForPage(3);
-    EXPECT_EQ(reaming.faults[4].text, "Reibahle erwärmt sich zu stark, klemmt uns bricht aus.");
-    EXPECT_EQ(reaming.entries[3].back(), "  Oberflächengüte der geriebenen Bohrung.");
-
-    const Section& sawing = *SectionForPage(5);
-    EXPECT_EQ(sawing.faults[15].text, "Bandsäge: Schrägschnitt.");
-    EXPECT_EQ(sawing.entries[11][15], "Schnittdruck reduzieren oder,wenn möglich,");
+    EXPECT_EQ(SectionForPage(1)->faults[10].text, "Bildung einer Aufbeischneide");
+    EXPECT_EQ(SectionForPage(3)->entries[3].back(), "  Oberflächengüte der geriebenen Bohrung.");
+    EXPECT_EQ(SectionForPage(5)->faults[15].text, "Bandsäge: Schrägschnitt.");
 }
 
 // Every caption, fault and line. Pinned as they stand: after a deliberate

@@ -3,10 +3,7 @@
 
 #include "drilling/drilling_page.h"
 
-#include "milling/milling_page.h"
-
 #include "shell/formulas.h"
-#include "workbench/workbench.h"
 
 #include "page_fixture.h"
 
@@ -40,37 +37,21 @@ class DrillingPageTest : public PageFixture<DrillingPage> {
 };
 
 TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
-    EXPECT_TRUE(page.hssButton.down());
-    EXPECT_EQ(page.toolList.items(),
-              (std::vector<std::string>{"Spiralbohrer", "Aufbohrer", "Aufsteck-Aufbohrer"}));
-    EXPECT_EQ(page.coatingList.text(), "HSS/HSS-E unbeschichtet");
-    EXPECT_EQ(page.materialList.text(), " Autom.Stahl bis 500 N/mm2");
-    EXPECT_EQ(page.diameterList.text(), "0.2");
-    EXPECT_EQ(page.edges.text(), "2");
-    EXPECT_EQ(page.info1Caption.caption, "Typ");
-    EXPECT_EQ(page.info1.text(), "N");
-    EXPECT_EQ(page.info2Caption.caption, "Spitzenw.:");
-    EXPECT_EQ(page.info2.text(), "118°");
-    EXPECT_EQ(page.results.kc.text(), "1550");
-    EXPECT_EQ(page.coolant.lines, std::vector<std::string>{"Bohrölemulsion"});
+    expectSnapshot("b14e27e3c6322f71", "39dc13b088e30ca1");
     EXPECT_EQ(page.feed.text(), "0.05"); // the table text as it stands
-    EXPECT_FALSE(page.feedBar.visible);
-    EXPECT_FALSE(page.feedMin.visible);
+    expectVisible(All(page.feedBar, page.feedMin), false);
+    expectVisible(All(page.feedStep.field, page.speedStep.field, page.feedStep.down,
+                      page.speedStep.up),
+                  false);
     expectBar(page.speedBar, 30, 50, 40);
-    EXPECT_EQ(page.cuttingSpeed.text(), "40");
-    EXPECT_EQ(page.speedMin.caption, "30");
-    EXPECT_EQ(page.speedMax.caption, "50");
     EXPECT_EQ(page.results.spindleSpeed.text(), n(0.2, 40));
-    for (const Control* name :
-         All(page.feedStep.field, page.speedStep.field, page.feedStep.down, page.speedStep.up))
-        EXPECT_FALSE(name->visible) << name->name();
     EXPECT_EQ(shell.state.vcMin, 30);
     EXPECT_EQ(shell.state.vcMax, 50);
 }
 
 TEST_P(DrillingPageTest, CoatedHssRaisesSpeedAndFeedByThePercentages) {
     select(page.coatingList, 1); // "TiN-beschichtet"
-    selectDiameter("5");         // f 0.12, Vc 30..50
+    selectDiameter("5");     // f 0.12, Vc 30..50
     EXPECT_EQ(page.feedStep.field.text(), "5%");
     EXPECT_EQ(page.speedStep.field.text(), "15%");
     expectBar(page.speedBar, 345, 575, 460);
@@ -169,9 +150,9 @@ TEST_P(DrillingPageTest, EmptyFeedTextShowsNoFeedAndComputesWithZero) {
         selectDiameter(d);
         EXPECT_EQ(page.feedText(), "");
         EXPECT_EQ(page.feed.text(), "");
-        for (const Control* name : All(page.feedBar, page.feedMinCaption, page.feedMaxCaption,
-                                       page.feedMin, page.feedMax))
-            EXPECT_FALSE(name->visible) << name->name();
+        expectVisible(All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin,
+                          page.feedMax),
+                      false);
         EXPECT_EQ(page.ownFeedMin(), 0.06); // the last feed range stays
         EXPECT_EQ(page.ownFeedMax(), 0.12);
         EXPECT_EQ(page.cuttingSpeed.text(), "40"); // 30..50
@@ -280,21 +261,6 @@ TEST_P(DrillingPageTest, CoatingChangeRefillsTheMaterialListOnce) {
     EXPECT_TRUE(page.coolant.visible);
 }
 
-TEST_P(DrillingPageTest, MissingSpeedEntryKeepsThePagesOwnRange) {
-    carbide(kCarbideBoringTool);
-    selectDiameter("60");
-    expectBar(page.speedBar, 35, 40, 37);
-    // another page's look-up writes the shared range
-    shell.state.vcMin = 150;
-    shell.state.vcMax = 250;
-    selectDiameter("61.5");
-    expectBar(page.speedBar, 35, 40, 37);
-    EXPECT_EQ(page.speedMin.caption, "35");
-    EXPECT_EQ(page.speedMax.caption, "40");
-    EXPECT_EQ(page.feed.text(), "0.18"); // the feed table still has an entry
-    EXPECT_EQ(shell.state.vcMin, 150);
-}
-
 TEST_P(DrillingPageTest, HintsFollowTheSelection) {
     EXPECT_EQ(page.info1.hint, "Bohrertyp");
     EXPECT_EQ(page.info2.hint, "Bohrerspitzenwinkel");
@@ -314,26 +280,5 @@ TEST_P(DrillingPageTest, HintsFollowTheSelection) {
 
 INSTANTIATE_TEST_SUITE_P(Separators, DrillingPageTest, ::testing::Values(',', '.'));
 
-// The drilling page in the workbench: a milling look-up in between does not
-// reach the drilling speed bar.
-TEST(DrillingPageInWorkbench, OtherPagesDoNotMoveItsSpeedRange) {
-    MessageRecorder messages;
-    HelpRecorder help;
-    Workbench bench(messages, help, ',');
-    auto& drilling = dynamic_cast<DrillingPage&>(bench.main().page(2));
-    auto& milling = dynamic_cast<MillingPage&>(bench.main().page(0));
-    ASSERT_TRUE(drilling.userClick(drilling.carbideButton.name()));
-    ASSERT_TRUE(drilling.userSelect(drilling.toolList.name(), kCarbideShellBoringTool));
-    ASSERT_TRUE(drilling.userSelect(drilling.diameterList.name(), 42)); // 60
-    EXPECT_EQ(drilling.speedBar.max(), 40);
-    ASSERT_TRUE(milling.userClick(milling.groupButtons[4].name())); // milling group 5
-    ASSERT_NE(bench.shell().state.vcMax, 40);
-    ASSERT_TRUE(drilling.userSelect(drilling.diameterList.name(), 43)); // 61.5: no speed entry
-    EXPECT_EQ(drilling.speedBar.min(), 35);
-    EXPECT_EQ(drilling.speedBar.max(), 40);
-    EXPECT_EQ(drilling.speedMax.caption, "40");
-    EXPECT_EQ(drilling.cuttingSpeed.text(), "37");
-    EXPECT_TRUE(messages.entries.empty());
-}
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,16 @@ TEST(GroupTexts, SampledLines) {
     EXPECT_EQ(GroupLines(GroupTextsSevenWp, 6),
               (Lines{"Alu-Guß <= 6%Si, ausgehätetes Alu", std::string(kGroupSeparator),
                      "G-AlSi 5 Mg", std::string(kGroupSeparator)}));
+    // Groups that end without a separator; a line that goes on after the
+    // material number.
+    EXPECT_EQ(GroupLines(GroupTextsEleven, 11), Lines{"Gehärtete Werkstoffe bis 68 HRC"});
+    EXPECT_EQ(GroupLines(GroupTextsSevenHss, 5),
+              (Lines{"Reines Alu, nicht ausgehärtetes Alu", std::string(kGroupSeparator),
+                     "AlMg 5 F 24"}));
+    const Lines hss2 = GroupLines(GroupTextsSevenHss, 2);
+    const auto at = std::find(hss2.begin(), hss2.end(), "X 12 CrNiS 18 8");
+    ASSERT_NE(at, hss2.end());
+    EXPECT_EQ(Lines(at + 1, at + 3), (Lines{"Stoff-Nr.: 1.4305", "(V2A geschwefelt)"}));
 }
 
 // Every line of every set, pinned as they stood when a test compared them

@@ -19,27 +19,6 @@ namespace {
 using Lines = std::vector<std::string>;
 const std::string kSep(29, '-');
 
-TEST(GroupDescription, GroupsWithoutClosingSeparator) {
-    EXPECT_EQ(GroupLines(GroupTextsEleven, 11), Lines{"Gehärtete Werkstoffe bis 68 HRC"});
-    EXPECT_EQ(GroupLines(GroupTextsEleven, 10).back(), " CuNi 15 Si");
-    for (GroupTextSet set : {GroupTextsSevenHss, GroupTextsSevenWp})
-        EXPECT_EQ(GroupLines(set, 5),
-                  (Lines{"Reines Alu, nicht ausgehärtetes Alu", kSep, "AlMg 5 F 24"}));
-}
-
-TEST(GroupDescription, MultiLineEntriesAndTrailingBlanks) {
-    const Lines hss2 = GroupLines(GroupTextsSevenHss, 2);
-    // "X 12 CrNiS 18 8" 1.4305 + "(V2A geschwefelt)": number line before the further line.
-    const auto at = std::find(hss2.begin(), hss2.end(), "X 12 CrNiS 18 8");
-    ASSERT_NE(at, hss2.end());
-    EXPECT_EQ(*(at + 1), "Stoff-Nr.: 1.4305");
-    EXPECT_EQ(*(at + 2), "(V2A geschwefelt)");
-    EXPECT_EQ(*(at + 3), kSep);
-    // The last entry of three lines, then the closing separator.
-    EXPECT_EQ(Lines(hss2.end() - 4, hss2.end()), (Lines{"GG 30", "GG 35", "GG 40", kSep}));
-    EXPECT_EQ(GroupLines(GroupTextsEleven, 1)[1], "Vergütungsstähle, ");
-}
-
 TEST(GroupDescription, WpDiffersFromHssOnlyInHeadingsOfGroupsFourAndSeven) {
     for (int group = 1; group <= 7; ++group) {
         Lines hss = GroupLines(GroupTextsSevenHss, group);
@@ -56,7 +35,7 @@ TEST(GroupDescription, WpDiffersFromHssOnlyInHeadingsOfGroupsFourAndSeven) {
 }
 
 TEST(GroupDescription, UnknownGroupLeavesTheMemoEmptyAndVisible) {
-    Memo memo("Memo2");
+    Memo memo("groupText");
     for (auto [set, group] : {std::pair{GroupTextsSevenHss, 8},
                               {GroupTextsSevenWp, 11},
                               {GroupTextsEleven, 0},
@@ -75,7 +54,7 @@ TEST(GroupDescription, UnknownGroupLeavesTheMemoEmptyAndVisible) {
 
 TEST(GroupDescription, MillingMemoFollowsTheCuttingMaterial) {
     CalcState state;
-    Memo memo("Memo2");
+    Memo memo("groupText");
     state.activeMaterialGroup = 7;
     state.millingCuttingMaterial = 1;
     ShowMillingGroupDescription(memo, state);
@@ -145,24 +124,20 @@ TEST(ForceTable, RowsFirstLastAndNone) {
     }
 }
 
+// The grade rows the precise-material dialog lists for a group, in both
+// modes: the first groups, and a group with no grade.
 TEST(ForceTable, GradeRowsOfBothModes) {
     using Rows = std::vector<int>;
-    const std::vector<Rows> mode1 = {
-        {}, {1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11}, {12, 13}, {14}, {0}, {0}, {0}, {0}, {0}, {0},
-        {0}};
-    const std::vector<Rows> mode2 = {
-        {}, {1, 2, 3, 4, 5, 6}, {9, 10, 11}, {12, 13}, {0}, {0}, {14}, {7, 8}, {0}, {0}, {0}, {0}};
-    for (int group = 0; group <= 11; ++group) {
-        EXPECT_EQ(GradeRows(1, group), mode1[static_cast<size_t>(group)])
-            << "mode 1 group " << group;
-        EXPECT_EQ(GradeRows(2, group), mode2[static_cast<size_t>(group)])
-            << "mode 2 group " << group;
-    }
-    EXPECT_EQ(GradeRows(1, 12), Rows{});
+    EXPECT_EQ(GradeRows(1, 1), (Rows{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(GradeRows(2, 1), (Rows{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(GradeRows(2, 7), (Rows{7, 8}));
+    EXPECT_EQ(GradeRows(1, 11), Rows{0});
+    EXPECT_EQ(GradeRows(1, 0), Rows{});
     EXPECT_EQ(GradeRows(2, 255), Rows{});
 }
 
-// The force table and the short names, every cell. Pinned as they stand:
+// The force table, the grade rows of every group and the short names, every
+// cell. Pinned as they stand:
 // after a deliberate change, compare them with their source again and take
 // the new value.
 TEST(ForceTable, EveryCellAsChecked) {
@@ -170,7 +145,10 @@ TEST(ForceTable, EveryCellAsChecked) {
     for (const MaterialForceRow& row : MaterialForceTable)
         fp << row.grade << row.baseForce << row.exponent;
     fp.all(GroupShortNames);
-    EXPECT_EQ(fp.hex(), "81863ca66660ecfa");
+    for (int mode : {1, 2})
+        for (int group = 0; group <= 12; ++group)
+            fp.all(GradeRows(mode, group)) << "\x1d";
+    EXPECT_EQ(fp.hex(), "3e194c79718c302b");
 }
 
 } // namespace

@@ -54,6 +54,7 @@ TEST(ReamingData, ListsHoldTheirItemsFirstAndLast) {
     EXPECT_EQ(AllowanceIncrease(kHm, 0), 0);
 }
 
+// Cells at the ends of the tables and where a diameter class changes.
 TEST(ReamingData, SpeedCells) {
     struct Case {
         Group group;
@@ -64,17 +65,11 @@ TEST(ReamingData, SpeedCells) {
     const Case cases[] = {
         {kHss, 5, 0, 13, 50, {15, 20}},  {kHss, 1, 1, 16, 10, {6, 10}},
         {kHm, 1, 0, 5, 29.99, {8, 12}},  {kHm, 1, 0, 5, 30, {10, 15}},
-        {kHm, 1, 0, 8, 28, {20, 30}},    {kHm, 1, 0, 8, 30, {25, 40}},
-        {kHm, 1, 0, 12, 32, {20, 30}},   {kHm, 2, 0, 0, 6.5, {60, 120}},
-        {kHm, 2, 0, 6, 16, {60, 100}},   {kHm, 2, 0, 9, 30, {200, 300}},
-        {kHm, 2, 1, 2, 10, {60, 100}},   {kHm, 2, 1, 5, 16, {100, 400}},
-        {kHm, 2, 1, 12, 10, {150, 250}}, {kHm, 2, 1, 12, 30, {200, 300}},
+        {kHm, 2, 0, 0, 6.5, {60, 120}},  {kHm, 2, 1, 12, 30, {200, 300}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.material) + " at " + std::to_string(c.d));
-        const auto found = LookUpSpeed(c.group, c.type, c.cuttingMaterial, c.material, c.d);
-        ASSERT_TRUE(found.has_value());
-        EXPECT_EQ(*found, c.range);
+        EXPECT_EQ(LookUpSpeed(c.group, c.type, c.cuttingMaterial, c.material, c.d), c.range);
     }
     EXPECT_FALSE(LookUpSpeed(kHss, 0, 0, 17, 5));
     EXPECT_FALSE(LookUpSpeed(kHm, 0, 1, 0, 5)); // no cermet for the machine reamers
@@ -90,11 +85,8 @@ TEST(ReamingData, FeedAndAllowanceCellsAtTheirClassBounds) {
     };
     const Case cases[] = {
         {kHss, 0, 4.99, "0.1", "0.1-0.2"}, {kHss, 0, 5, "0.1", "0.2"},
-        {kHss, 0, 5.01, "0.13", "0.2"},    {kHss, 4, 2.99, "0.1", "0.1"},
-        {kHss, 4, 3, "0.1", "0.1-0.2"},    {kHss, 9, 25, "0.3", "0.4"},
-        {kHss, 13, 42, "0.4", "0.5"},      {kHss, 16, 50, "0.6", "0.3-0.4"},
-        {kHm, 0, 1.5, "0.15", "0.1"},      {kHm, 4, 20, "0.2", "0.2-0.3"},
-        {kHm, 12, 30, "0.55", "0.5"},
+        {kHss, 0, 5.01, "0.13", "0.2"},    {kHss, 16, 50, "0.6", "0.3-0.4"},
+        {kHm, 0, 1.5, "0.15", "0.1"},      {kHm, 12, 30, "0.55", "0.5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.material) + " at " + std::to_string(c.d));
@@ -107,25 +99,15 @@ TEST(ReamingData, FeedAndAllowanceCellsAtTheirClassBounds) {
 }
 
 TEST(ReamingData, ForceRowsAndCoolant) {
-    const int hss[] = {1, 2, 3, 0, 0, 0, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int m = 0; m < 17; ++m)
-        EXPECT_EQ(ForceRow(kHss, m), hss[m]) << m;
-    const int hm[] = {2, 3, 0, 0, 0, 7, 8, 0, 0, 0, 0, 0, 0};
-    for (int m = 0; m < 13; ++m)
-        EXPECT_EQ(ForceRow(kHm, m), hm[m]) << m;
+    EXPECT_EQ(ForceRow(kHss, 0), 1);
+    EXPECT_EQ(ForceRow(kHss, 7), 8);
+    EXPECT_EQ(ForceRow(kHm, 0), 2);
     EXPECT_EQ(ForceRow(kHm, 13), 0);
-
     ASSERT_EQ(CoolantLines(kHss, 3).size(), 15u);
     EXPECT_EQ(CoolantLines(kHss, 3)[4], std::string(21, '-'));
-    EXPECT_EQ(CoolantLines(kHm, 2).back(), "Bohröl");
-    EXPECT_EQ(CoolantLines(kHss, 13)[1], "Terpentilölersatz");
-    EXPECT_EQ(CoolantLines(kHm, 11).size(), 6u);
     const std::pair<Texts, std::vector<std::string_view>> cases[] = {
         {CoolantLines(kHss, 5), {"Rüböl"}},
-        {CoolantLines(kHm, 6), {"Rüböl", "Trocken"}},
-        {CoolantLines(kHss, 9), {"Bohrölemulsion", "Trocken"}},
         {CoolantLines(kHm, 10), {"Trocken", "Rüböl", "Bohrölemulsion"}},
-        {CoolantLines(kHss, 14), {"Petroleum", "Terpentinöl"}},
         {CoolantLines(kHm, 12), {"Trocken", "Preßluft", "Kein Wasser"}}};
     for (const auto& [lines, expected] : cases)
         EXPECT_EQ(std::vector<std::string_view>(lines.begin(), lines.end()), expected);
@@ -133,7 +115,7 @@ TEST(ReamingData, ForceRowsAndCoolant) {
 }
 
 // Every list and every cell the lookups give for every diameter a list
-// offers. Pinned as they stand: after a deliberate change, compare the
+// offers; speed ranges run from low to high. Pinned as they stand: after a deliberate change, compare the
 // tables with their source again and take the new value.
 TEST(ReamingData, EveryCellAsChecked) {
     for (Group group : {kHss, kHm}) {
@@ -155,10 +137,12 @@ TEST(ReamingData, EveryCellAsChecked) {
                     for (int cm = -1; cm <= static_cast<int>(CuttingMaterials(group, type).size());
                          ++cm) {
                         const auto s = LookUpSpeed(group, type, cm, material, d);
-                        if (s)
+                        if (s) {
                             fp << s->min << s->max;
-                        else
+                            EXPECT_LE(s->min, s->max);
+                        } else {
                             fp << "\x1e";
+                        }
                     }
                 }
             }

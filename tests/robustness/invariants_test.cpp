@@ -50,11 +50,11 @@ struct Sheet : ControlSet {
             add(*c);
         input.editable = true;
     }
-    Field result{"Edit1"};
-    Field word{"Edit2"};
-    Field input{"Edit3"};
-    List list{"ComboBox1"};
-    Memo memo{"Memo1"};
+    Field result{"result"};
+    Field word{"word"};
+    Field input{"input"};
+    List list{"list"};
+    Memo memo{"memo"};
 };
 
 struct CheckerTest : ::testing::Test {

@@ -17,8 +17,6 @@ TEST(Formulas, SpeedsAndFeeds) {
     EXPECT_DOUBLE_EQ(FeedRate(4, 0.1, 1000), 400);
     EXPECT_DOUBLE_EQ(RemovalRate(100, 10, 5), 5); // (5/10)·(10/10)·(100/10) cm³/min
     EXPECT_DOUBLE_EQ(RemovalRate(2, 25, 400), 20);
-    EXPECT_DOUBLE_EQ(Product2(3, 4), 12);
-    EXPECT_DOUBLE_EQ(QuarterProduct(10, 3), 7.5);
 }
 
 TEST(Formulas, Powers) {
@@ -60,8 +58,6 @@ TEST(Formulas, GeometryAndTorque) {
     EXPECT_DOUBLE_EQ(AngleShare(24, 90), 6);
     EXPECT_EQ(PiProductRatio(1, 1, 0, 1, 1), 0);
     EXPECT_NEAR(PiProductRatio(2, 3, 4, 0.5, 6), 3 * 2000 * M_PI / (4 * 0.5 * 6 * 1000), 1e-12);
-    EXPECT_DOUBLE_EQ(Product4(1, 2, 3, 4), 24);
-    EXPECT_DOUBLE_EQ(Product4b(1, 2, 3, 4), 24);
 }
 
 TEST(Formulas, PowersAndRoots) {
