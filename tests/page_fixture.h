@@ -45,8 +45,8 @@ inline std::string Snapshot(const ControlSet& set) {
         case ControlKind::Bar: {
             const auto* b = static_cast<const Bar*>(c);
             out += " " + std::to_string(b->min()) + ".." + std::to_string(b->max()) + " @" +
-                   std::to_string(b->position()) + " step " + std::to_string(b->smallStep) +
-                   "/" + std::to_string(b->largeStep);
+                   std::to_string(b->position()) + " step " + std::to_string(b->smallStep) + "/" +
+                   std::to_string(b->largeStep);
             break;
         }
         case ControlKind::Button: {

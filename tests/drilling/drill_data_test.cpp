@@ -133,8 +133,8 @@ TEST(DrillData, PreDrillAndInsertLimits) {
         std::string_view expected; // "keep": no entry
     };
     const Case cases[] = {
-        {kHss, 1, "7.8", "5.6"},  {kHss, 1, "40", "27"},      {kVhm, 5, "42", "28"},
-        {kVhm, 5, "43.6", "keep"}, {kHss, 2, "29.7", "26"},   {kVhm, 6, "62", "55"},
+        {kHss, 1, "7.8", "5.6"},   {kHss, 1, "40", "27"},   {kVhm, 5, "42", "28"},
+        {kVhm, 5, "43.6", "keep"}, {kHss, 2, "29.7", "26"}, {kVhm, 6, "62", "55"},
         {kHss, 0, "10", "keep"},
     };
     for (const Case& c : cases) {
@@ -142,8 +142,8 @@ TEST(DrillData, PreDrillAndInsertLimits) {
         const auto text = MinimumPreDrill(Keys(c.group, c.tool, 0, 0, c.d));
         EXPECT_EQ(text ? std::string(*text) : "keep", c.expected);
     }
-    for (auto [coating, d, depth, offset] : {std::tuple{0, "14", "42", "0.5"},
-                                             {1, "28.5", "84", "1.5"}, {2, "44", "132", "0.5"}}) {
+    for (auto [coating, d, depth, offset] :
+         {std::tuple{0, "14", "42", "0.5"}, {1, "28.5", "84", "1.5"}, {2, "44", "132", "0.5"}}) {
         const auto limit = InsertDrillLimit(Keys(kVhm, 4, coating, 0, d));
         ASSERT_TRUE(limit) << d;
         EXPECT_EQ(std::string(limit->maxDepth) + " " + std::string(limit->maxOffset),

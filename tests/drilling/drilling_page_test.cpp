@@ -40,9 +40,9 @@ TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
     expectSnapshot("b14e27e3c6322f71", "39dc13b088e30ca1");
     EXPECT_EQ(page.feed.text(), "0.05"); // the table text as it stands
     expectVisible(All(page.feedBar, page.feedMin), false);
-    expectVisible(All(page.feedStep.field, page.speedStep.field, page.feedStep.down,
-                      page.speedStep.up),
-                  false);
+    expectVisible(
+        All(page.feedStep.field, page.speedStep.field, page.feedStep.down, page.speedStep.up),
+        false);
     expectBar(page.speedBar, 30, 50, 40);
     EXPECT_EQ(page.results.spindleSpeed.text(), n(0.2, 40));
     EXPECT_EQ(shell.state.vcMin, 30);
@@ -51,7 +51,7 @@ TEST_P(DrillingPageTest, StartsWithHssTwistDrillAndFirstMaterial) {
 
 TEST_P(DrillingPageTest, CoatedHssRaisesSpeedAndFeedByThePercentages) {
     select(page.coatingList, 1); // "TiN-beschichtet"
-    selectDiameter("5");     // f 0.12, Vc 30..50
+    selectDiameter("5");         // f 0.12, Vc 30..50
     EXPECT_EQ(page.feedStep.field.text(), "5%");
     EXPECT_EQ(page.speedStep.field.text(), "15%");
     expectBar(page.speedBar, 345, 575, 460);
@@ -150,9 +150,9 @@ TEST_P(DrillingPageTest, EmptyFeedTextShowsNoFeedAndComputesWithZero) {
         selectDiameter(d);
         EXPECT_EQ(page.feedText(), "");
         EXPECT_EQ(page.feed.text(), "");
-        expectVisible(All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin,
-                          page.feedMax),
-                      false);
+        expectVisible(
+            All(page.feedBar, page.feedMinCaption, page.feedMaxCaption, page.feedMin, page.feedMax),
+            false);
         EXPECT_EQ(page.ownFeedMin(), 0.06); // the last feed range stays
         EXPECT_EQ(page.ownFeedMax(), 0.12);
         EXPECT_EQ(page.cuttingSpeed.text(), "40"); // 30..50
@@ -279,6 +279,5 @@ TEST_P(DrillingPageTest, HintsFollowTheSelection) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, DrillingPageTest, ::testing::Values(',', '.'));
-
 
 } // namespace

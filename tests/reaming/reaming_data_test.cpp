@@ -63,9 +63,9 @@ TEST(ReamingData, SpeedCells) {
         SpeedRange range;
     };
     const Case cases[] = {
-        {kHss, 5, 0, 13, 50, {15, 20}},  {kHss, 1, 1, 16, 10, {6, 10}},
-        {kHm, 1, 0, 5, 29.99, {8, 12}},  {kHm, 1, 0, 5, 30, {10, 15}},
-        {kHm, 2, 0, 0, 6.5, {60, 120}},  {kHm, 2, 1, 12, 30, {200, 300}},
+        {kHss, 5, 0, 13, 50, {15, 20}}, {kHss, 1, 1, 16, 10, {6, 10}},
+        {kHm, 1, 0, 5, 29.99, {8, 12}}, {kHm, 1, 0, 5, 30, {10, 15}},
+        {kHm, 2, 0, 0, 6.5, {60, 120}}, {kHm, 2, 1, 12, 30, {200, 300}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.material) + " at " + std::to_string(c.d));
@@ -115,8 +115,8 @@ TEST(ReamingData, ForceRowsAndCoolant) {
 }
 
 // Every list and every cell the lookups give for every diameter a list
-// offers; speed ranges run from low to high. Pinned as they stand: after a deliberate change, compare the
-// tables with their source again and take the new value.
+// offers; speed ranges run from low to high. Pinned as they stand: after a deliberate change,
+// compare the tables with their source again and take the new value.
 TEST(ReamingData, EveryCellAsChecked) {
     for (Group group : {kHss, kHm}) {
         zerbo::testing::Fingerprint fp;

@@ -160,7 +160,6 @@ TEST_P(ReamingPageTest, MaterialBringsItsCoolantKcAndSpeeds) {
     select(page.materialList, 6);
     EXPECT_EQ(page.results.kc.text(), "1140");
     EXPECT_EQ(page.coolant.lines, (std::vector<std::string>{"Rüböl", "Trocken"}));
-
 }
 
 // The carbide speeds change at 30 mm, though the diameter is no key of the
