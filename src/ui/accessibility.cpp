@@ -3,8 +3,10 @@
 
 #include "ui/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 
 namespace zerbo::ui {
 
@@ -38,6 +40,19 @@ QAccessibleInterface* ListFactory(const QString& className, QObject* object) {
 }
 
 } // namespace
+
+QLabel* Captions(QLabel* caption, QWidget* control) {
+    caption->setBuddy(control);
+    // Qt's item views take their name from the accessible name only.
+    if (qobject_cast<QAbstractItemView*>(control) != nullptr)
+        control->setAccessibleName(caption->text());
+    return caption;
+}
+
+void NameBarAndField(QWidget* bar, QWidget* field, const QString& caption) {
+    bar->setAccessibleName(caption);
+    field->setAccessibleName(caption + QStringLiteral(" Wert"));
+}
 
 void InstallAccessibleLists() {
     static bool installed = false;

@@ -4,6 +4,10 @@
 #pragma once
 // What assistive technology hears of the window's controls.
 
+class QLabel;
+class QString;
+class QWidget;
+
 namespace zerbo::ui {
 
 // Drop-down lists report their caption (their accessible name, the label
@@ -12,5 +16,12 @@ namespace zerbo::ui {
 // reader would announce "HSS/Co unbeschichtet" instead of
 // "Schneidst. bzw. Beschichtung:". Installing it more than once is harmless.
 void InstallAccessibleLists();
+
+// The caption names the control for assistive technology (its buddy).
+QLabel* Captions(QLabel* caption, QWidget* control);
+
+// A bar and the field that shows its value, under one caption: the bar is
+// named by the caption, the field by the caption and "Wert".
+void NameBarAndField(QWidget* bar, QWidget* field, const QString& caption);
 
 } // namespace zerbo::ui

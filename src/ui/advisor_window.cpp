@@ -3,6 +3,7 @@
 
 #include "ui/dialog_windows.h"
 
+#include "ui/accessibility.h"
 #include "ui/form.h"
 
 #include <QComboBox>
@@ -22,11 +23,12 @@ QDialog* MakeAdvisorWindow(const advisor::AdvisorDialog& model, QWidget* parent)
     dialog->setWindowTitle("Reibfehler und deren Beseitigung");
     auto* outer = new QHBoxLayout(dialog);
     auto* left = new QVBoxLayout;
-    left->addWidget(MakeLabel(model.Label1, dialog, "Reibfehler:"));
     auto* faults = MakeList(model.ComboBox1, dialog, 520);
-    left->addWidget(faults);
-    left->addWidget(MakeLabel(model.Label2, dialog, "Fehlerquellen und Lösungsmöglichkeit:"));
     auto* memo = MakeMemo(model.Memo1, dialog);
+    left->addWidget(Captions(MakeLabel(model.Label1, dialog, "Reibfehler:"), faults));
+    left->addWidget(faults);
+    left->addWidget(
+        Captions(MakeLabel(model.Label2, dialog, "Fehlerquellen und Lösungsmöglichkeit:"), memo));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -5,6 +5,7 @@
 
 #include "calculator/calculator_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/field_width.h"
 #include "ui/form.h"
 
@@ -30,10 +31,10 @@ QGroupBox* MakeCalculatorGroup(const QString& title, const Row (&rows)[3], QWidg
     auto* grid = new QGridLayout(group);
     int r = 0;
     for (const Row& row : rows) {
-        auto* caption = MakeLabel(QString::fromUtf8(row.caption), group);
+        auto* field = MakeField(row.field, group);
+        auto* caption = Captions(MakeLabel(QString::fromUtf8(row.caption), group), field);
         caption->setMinimumWidth(120);
         grid->addWidget(caption, r, 0);
-        auto* field = MakeField(row.field, group);
         field->setReadOnly(false);
         FitWidestNumber(field);
         Colour(field, row.result ? kYellow : kLime);

@@ -5,6 +5,7 @@
 
 #include "countersinking/countersinking_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -27,16 +28,21 @@ QWidget* Tool(const CountersinkingPage& page, QWidget* parent) {
     auto* v = new QVBoxLayout(box);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel("Werkzeugtyp:", box), 0, 0, 1, 2);
-    grid->addWidget(MakeList(page.toolList, box, 300), 1, 0, 1, 2);
-    grid->addWidget(MakeLabel("Beschichtung:", box), 2, 0, 1, 2);
-    grid->addWidget(MakeList(page.coatingList, box, 300), 3, 0, 1, 2);
-    grid->addWidget(MakeLabel("Senkerdurchm/Größe:", box), 4, 0);
-    grid->addWidget(MakeLabel("Schneidenz.:", box), 4, 1);
-    grid->addWidget(MakeList(page.sizeList, box, 170), 5, 0);
-    grid->addWidget(MakeList(page.edgesList, box, 60), 5, 1);
-    grid->addWidget(MakeLabel("Werkstoff:", box), 6, 0, 1, 2);
-    grid->addWidget(MakeList(page.materialList, box, 300), 7, 0, 1, 2);
+    auto* tool = MakeList(page.toolList, box, 300);
+    auto* coating = MakeList(page.coatingList, box, 300);
+    auto* size = MakeList(page.sizeList, box, 170);
+    auto* edges = MakeList(page.edgesList, box, 60);
+    auto* material = MakeList(page.materialList, box, 300);
+    grid->addWidget(Captions(MakeLabel("Werkzeugtyp:", box), tool), 0, 0, 1, 2);
+    grid->addWidget(tool, 1, 0, 1, 2);
+    grid->addWidget(Captions(MakeLabel("Beschichtung:", box), coating), 2, 0, 1, 2);
+    grid->addWidget(coating, 3, 0, 1, 2);
+    grid->addWidget(Captions(MakeLabel("Senkerdurchm/Größe:", box), size), 4, 0);
+    grid->addWidget(Captions(MakeLabel("Schneidenz.:", box), edges), 4, 1);
+    grid->addWidget(size, 5, 0);
+    grid->addWidget(edges, 5, 1);
+    grid->addWidget(Captions(MakeLabel("Werkstoff:", box), material), 6, 0, 1, 2);
+    grid->addWidget(material, 7, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     v->addLayout(grid);
 
@@ -46,21 +52,22 @@ QWidget* Tool(const CountersinkingPage& page, QWidget* parent) {
     auto* hv = new QVBoxLayout(hole);
     auto* bar = new QHBoxLayout;
     bar->addWidget(MakeRangeBar({page.preDrillBar, page.preDrill, nullptr, nullptr,
-                                 &page.preDrillMin, nullptr, &page.preDrillMax},
+                                 &page.preDrillMin, nullptr, &page.preDrillMax, hole->title()},
                                 hole, 60));
     bar->addWidget(MakeLabel("mm", hole), 0, Qt::AlignTop);
     bar->addStretch(1);
     hv->addLayout(bar);
     auto* pilot = new QHBoxLayout;
-    pilot->addWidget(MakeLabel(page.pilotCaption, hole));
-    pilot->addWidget(MakeList(page.pilotList, hole, 80));
+    auto* pilotList = MakeList(page.pilotList, hole, 80);
+    pilot->addWidget(Captions(MakeLabel(page.pilotCaption, hole), pilotList));
+    pilot->addWidget(pilotList);
     pilot->addStretch(1);
     hv->addLayout(pilot);
     v->addWidget(hole);
 
     auto* coolant = MakeGroup("Kühl- und Schmiermittel:", box);
     auto* memo = MakeMemo(page.coolant, coolant);
-    memo->setFixedHeight(52);
+    FitLines(memo, 2);
     (new QVBoxLayout(coolant))->addWidget(memo);
     v->addWidget(coolant);
     v->addStretch(1);
@@ -76,7 +83,9 @@ QGroupBox* Speed(const CountersinkingPage& page, QWidget* parent) {
     auto* bar = MakeBar(page.speedBar, box);
     bar->setMinimumWidth(130);
     g->addWidget(bar, 0, 0, 1, 2);
-    g->addWidget(MakeField(page.cuttingSpeed, box, 70), 0, 2);
+    auto* speed = MakeField(page.cuttingSpeed, box, 70);
+    NameBarAndField(bar, speed, box->title());
+    g->addWidget(speed, 0, 2);
     g->addWidget(MakeLabel("m/Min.", box), 0, 3);
     g->addWidget(MakePercentStepper(page.speedStep, box), 0, 4);
     g->addWidget(MakeLabel("min.", box), 1, 0);
@@ -100,7 +109,7 @@ QGroupBox* Feed(const CountersinkingPage& page, QWidget* parent) {
 
 QGroupBox* Results(const CountersinkingPage& page, QWidget* parent) {
     return MakeResultBox(
-        "", page.results,
+        "Ergebnis:", page.results,
         {"n in U/Min.", "Vf in mm/min.", "kc in N/mm²", "Q in cm³/Min.", "Pe in kW"}, parent);
 }
 

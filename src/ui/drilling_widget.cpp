@@ -5,6 +5,7 @@
 
 #include "drilling/drilling_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -26,22 +27,26 @@ QWidget* Tool(const DrillingPage& page, QWidget* parent) {
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
 
-    auto* material = MakeGroup("Schneidstoffgruppe:", col);
+    auto* cutting = MakeGroup("Schneidstoffgruppe:", col);
     static const QString materialCaptions[] = {"HSS", "VHM/WP"};
-    (new QHBoxLayout(material))
+    (new QHBoxLayout(cutting))
         ->addWidget(
-            MakeButtonRow({&page.hssButton, &page.carbideButton}, materialCaptions, material, 64));
-    v->addWidget(material);
+            MakeButtonRow({&page.hssButton, &page.carbideButton}, materialCaptions, cutting, 64));
+    v->addWidget(cutting);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel(page.toolCaption, col), 0, 0);
-    grid->addWidget(MakeList(page.toolList, col, 260), 1, 0);
-    grid->addWidget(MakeLabel(page.coatingCaption, col), 2, 0);
-    grid->addWidget(MakeList(page.coatingList, col, 260), 3, 0);
-    grid->addWidget(MakeLabel(page.materialCaption, col), 4, 0, 1, 2);
-    grid->addWidget(MakeList(page.materialList, col, 340), 5, 0, 1, 2);
-    grid->addWidget(MakeLabel(page.diameterCaption, col), 0, 1);
-    grid->addWidget(MakeList(page.diameterList, col, 70), 1, 1);
+    auto* tool = MakeList(page.toolList, col, 260);
+    auto* coating = MakeList(page.coatingList, col, 260);
+    auto* material = MakeList(page.materialList, col, 340);
+    auto* diameter = MakeList(page.diameterList, col, 70);
+    grid->addWidget(Captions(MakeLabel(page.toolCaption, col), tool), 0, 0);
+    grid->addWidget(tool, 1, 0);
+    grid->addWidget(Captions(MakeLabel(page.coatingCaption, col), coating), 2, 0);
+    grid->addWidget(coating, 3, 0);
+    grid->addWidget(Captions(MakeLabel(page.materialCaption, col), material), 4, 0, 1, 2);
+    grid->addWidget(material, 5, 0, 1, 2);
+    grid->addWidget(Captions(MakeLabel(page.diameterCaption, col), diameter), 0, 1);
+    grid->addWidget(diameter, 1, 1);
     v->addLayout(grid);
 
     auto* info = MakeGroup("Werkzeugkenndaten:", col);
@@ -51,17 +56,19 @@ QWidget* Tool(const DrillingPage& page, QWidget* parent) {
                                                             {&page.info2Caption, &page.info2}};
     int c = 0;
     for (const auto& [label, field] : fields) {
-        ig->addWidget(MakeLabel(*label, info), 0, c);
-        ig->addWidget(MakeField(*field, info, 70), 1, c);
+        auto* value = MakeField(*field, info, 70);
+        ig->addWidget(Captions(MakeLabel(*label, info), value), 0, c);
+        ig->addWidget(value, 1, c);
         ++c;
     }
     ig->setColumnStretch(3, 1);
     v->addWidget(info);
 
-    v->addWidget(MakeLabel(page.coolantCaption, col));
     auto* memo = MakeMemo(page.coolant, col);
-    memo->setMinimumHeight(90);
-    v->addWidget(memo, 1);
+    FitLines(memo, 3);
+    v->addWidget(Captions(MakeLabel(page.coolantCaption, col), memo));
+    v->addWidget(memo);
+    v->addStretch(1);
     return col;
 }
 
@@ -74,7 +81,7 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
     auto* sv = new QVBoxLayout(speed);
     sv->addWidget(
         MakeRangeBar({page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption,
-                      &page.speedMin, &page.speedMaxCaption, &page.speedMax},
+                      &page.speedMin, &page.speedMaxCaption, &page.speedMax, speed->title()},
                      speed));
     sv->addWidget(MakePercentStepper(page.speedStep, speed), 0, Qt::AlignLeft);
     v->addWidget(speed);
@@ -82,7 +89,8 @@ QWidget* Cutting(const DrillingPage& page, QWidget* parent) {
     auto* feed = MakeGroup("Vorschub pro Umdr. f:", col);
     auto* fv = new QVBoxLayout(feed);
     fv->addWidget(MakeRangeBar({page.feedBar, page.feed, &page.feedUnit, &page.feedMinCaption,
-                                &page.feedMin, &page.feedMaxCaption, &page.feedMax},
+                                &page.feedMin, &page.feedMaxCaption, &page.feedMax,
+                                feed->title()},
                                feed));
     fv->addWidget(MakePercentStepper(page.feedStep, feed), 0, Qt::AlignLeft);
     v->addWidget(feed);

@@ -3,6 +3,7 @@
 
 #include "ui/form.h"
 
+#include "ui/accessibility.h"
 #include "ui/glyph.h"
 #include "ui/field_width.h"
 
@@ -21,6 +22,7 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -166,6 +168,11 @@ QGroupBox* MakeGroup(const QString& title, QWidget* parent) {
     return new QGroupBox(title, parent);
 }
 
+void FitLines(QPlainTextEdit* memo, int lines) {
+    const int margins = 2 * (memo->frameWidth() + qCeil(memo->document()->documentMargin()));
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + margins);
+}
+
 } // namespace zerbo::ui
 
 namespace zerbo::ui {
@@ -178,7 +185,9 @@ QWidget* MakeRangeBar(const RangeBarParts& n, QWidget* parent, int fieldWidth) {
     auto* bar = MakeBar(n.bar, block);
     bar->setMinimumWidth(150);
     grid->addWidget(bar, 0, 0, 1, 4);
-    grid->addWidget(MakeField(n.field, block, fieldWidth), 0, 4);
+    auto* field = MakeField(n.field, block, fieldWidth);
+    if (!n.caption.isEmpty()) NameBarAndField(bar, field, n.caption);
+    grid->addWidget(field, 0, 4);
     if (n.unit != nullptr) grid->addWidget(MakeLabel(*n.unit, block), 0, 5);
     auto* low = new QHBoxLayout;
     low->setSpacing(4);
@@ -234,8 +243,8 @@ QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> 
     auto* grid = new QGridLayout(box);
     int r = 0;
     for (const ResultRow& row : rows) {
-        grid->addWidget(MakeLabel(row.caption, box), r, 0);
         QLineEdit* field = MakeField(row.field, box);
+        grid->addWidget(Captions(MakeLabel(row.caption, box), field), r, 0);
         FitWidestNumber(field);
         grid->addWidget(field, r, 1);
         ++r;
@@ -271,7 +280,10 @@ QWidget* MakePercentStepper(const PercentStep& step, QWidget* parent) {
     auto* up = MakeGlyphButton(step.up, QStringLiteral("+"), row);
     SetGlyph(up, "plus");
     box->addWidget(down);
-    box->addWidget(MakeField(step.field, row, 44));
+    // No caption of its own: the hint names the percentage.
+    auto* percent = MakeField(step.field, row, 44);
+    percent->setAccessibleName(QString::fromStdString(step.field.hint));
+    box->addWidget(percent);
     box->addWidget(up);
     return row;
 }

@@ -55,6 +55,8 @@ QLabel* MakeLabel(const QString& text, QWidget* parent);
 // A caption the program changes or hides; the binder writes its text.
 QLabel* MakeLabel(const Label& label, QWidget* parent, const QString& text = {});
 QGroupBox* MakeGroup(const QString& title, QWidget* parent);
+// A memo as high as `lines` lines of its text.
+void FitLines(QPlainTextEdit* memo, int lines);
 
 } // namespace zerbo::ui
 
@@ -62,7 +64,9 @@ namespace zerbo::ui {
 
 // A horizontal range bar as the pages show it: the bar with its field and
 // unit on one row, the range labels (caption and value at each end) under
-// it. Labels may be null where a page has no such label.
+// it. Labels may be null where a page has no such label. The caption (the
+// group's title or the label beside the block) names bar and field for
+// assistive technology.
 struct RangeBarParts {
     const Bar& bar;
     const Field& field;
@@ -71,6 +75,7 @@ struct RangeBarParts {
     const Label* minValue = nullptr;
     const Label* maxCaption = nullptr;
     const Label* maxValue = nullptr;
+    QString caption = {};
 };
 QWidget* MakeRangeBar(const RangeBarParts& parts, QWidget* parent, int fieldWidth = 70);
 
@@ -90,7 +95,7 @@ struct ResultRow {
 };
 // A group of result rows: the caption in column 0, the read-only field in
 // column 1 wide enough for any number text, one row each; a spare column
-// takes the width left over.
+// takes the width left over. Each caption names its field.
 QGroupBox* MakeResultBox(const QString& title, std::initializer_list<ResultRow> rows,
                          QWidget* parent);
 // The result block of n, Vf, kc, Q and Pe with the page's captions.

@@ -3,6 +3,7 @@
 
 #include "ui/dialog_windows.h"
 
+#include "ui/accessibility.h"
 #include "ui/form.h"
 
 #include <QCheckBox>
@@ -16,6 +17,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace zerbo::ui {
 
 QDialog* MakeMaterialWindow(const PreciseMaterialDialog& model, QWidget* parent) {
@@ -28,33 +31,44 @@ QDialog* MakeMaterialWindow(const PreciseMaterialDialog& model, QWidget* parent)
 
     auto* material = MakeGroup("Material:", dialog);
     auto* grid = new QGridLayout(material);
-    grid->addWidget(MakeLabel(model.label1, material, "Bezeichnung:"), 0, 0);
     auto* grades = MakeListBox(model.listBox1, material);
     grades->setMinimumWidth(180);
+    grid->addWidget(Captions(MakeLabel(model.label1, material, "Bezeichnung:"), grades), 0, 0);
     grid->addWidget(grades, 1, 0, 6, 1);
-    grid->addWidget(MakeLabel(model.label3, material, "spezifische Schnittkraft (kc):"), 0, 1, 1,
-                    3);
-    grid->addWidget(MakeField(model.edit2, material), 1, 1);
+    auto* kc = MakeField(model.edit2, material);
+    grid->addWidget(
+        Captions(MakeLabel(model.label3, material, "spezifische Schnittkraft (kc):"), kc), 0, 1, 1,
+        3);
+    grid->addWidget(kc, 1, 1);
     grid->addWidget(MakeLabel(model.label4, material, "N/mm²"), 1, 2);
-    grid->addWidget(MakeLabel(model.label2, material, "Spanungsdickenexponent (mc)"), 2, 1, 1, 3);
-    grid->addWidget(MakeField(model.edit1, material), 3, 1);
-    grid->addWidget(MakeLabel(model.label5, material, "Multiplikator"), 4, 1, 1, 3);
+    auto* mc = MakeField(model.edit1, material);
+    grid->addWidget(
+        Captions(MakeLabel(model.label2, material, "Spanungsdickenexponent (mc)"), mc), 2, 1, 1, 3);
+    grid->addWidget(mc, 3, 1);
     auto* bar = MakeBar(model.scrollBar1, material);
     bar->setMinimumWidth(120);
+    auto* factor = MakeField(model.edit3, material, 60);
+    NameBarAndField(bar, factor, "Multiplikator");
+    grid->addWidget(MakeLabel(model.label5, material, "Multiplikator"), 4, 1, 1, 3);
     grid->addWidget(bar, 5, 1, 1, 2);
-    grid->addWidget(MakeField(model.edit3, material, 60), 5, 3);
+    grid->addWidget(factor, 5, 3);
     grid->addWidget(MakeLabel(model.label6, material, "0"), 6, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(MakeLabel(model.label7, material, "1"), 6, 2, Qt::AlignRight | Qt::AlignTop);
     left->addWidget(material);
 
     auto* actual = MakeGroup("Tatsächlich verwendete spez. Schnittkraft:", dialog);
     auto* row = new QHBoxLayout(actual);
-    row->addWidget(MakeField(model.edit4, actual, 70));
-    row->addWidget(MakeLabel("x", actual));
-    row->addWidget(MakeField(model.edit5, actual, 50));
-    row->addWidget(MakeLabel("=", actual));
-    row->addWidget(MakeField(model.edit6, actual, 80));
-    row->addWidget(MakeLabel("N/mm²", actual));
+    // Each field named as the term of the product it shows.
+    const std::tuple<const Field*, int, const char*, const char*> terms[] = {
+        {&model.edit4, 70, "x", "kc1.1"},
+        {&model.edit5, 50, "=", "Multiplikator"},
+        {&model.edit6, 80, "N/mm²", "Ergebnis in N/mm²"}};
+    for (const auto& [term, width, sign, name] : terms) {
+        auto* field = MakeField(*term, actual, width);
+        field->setAccessibleName(actual->title() + " " + QString::fromUtf8(name));
+        row->addWidget(field);
+        row->addWidget(MakeLabel(QString::fromUtf8(sign), actual));
+    }
     row->addStretch(1);
     left->addWidget(actual);
     left->addWidget(MakeCheck(model.checkBox1, "Automatische Wertübergabe", dialog));

@@ -5,6 +5,7 @@
 
 #include "milling/milling_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/glyph.h"
@@ -39,14 +40,19 @@ QWidget* Tool(const MillingPage& page, QWidget* parent) {
     v->addWidget(material);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel("Werkzeugtyp:", col), 0, 0, 1, 2);
-    grid->addWidget(MakeList(page.toolList, col, 300), 1, 0, 1, 2);
-    grid->addWidget(MakeLabel("Schneidst. bzw. Beschichtung:", col), 2, 0, 1, 2);
-    grid->addWidget(MakeList(page.coatingList, col, 300), 3, 0, 1, 2);
-    grid->addWidget(MakeLabel("Zähne:", col), 4, 0);
-    grid->addWidget(MakeLabel("D:", col), 4, 1);
-    grid->addWidget(MakeList(page.teethList, col, 60), 5, 0);
-    grid->addWidget(MakeList(page.diameterList, col, 70), 5, 1);
+    auto* toolType = MakeList(page.toolList, col, 300);
+    auto* coating = MakeList(page.coatingList, col, 300);
+    auto* teeth = MakeList(page.teethList, col, 60);
+    auto* diameter = MakeList(page.diameterList, col, 70);
+    grid->addWidget(Captions(MakeLabel("Werkzeugtyp:", col), toolType), 0, 0, 1, 2);
+    grid->addWidget(toolType, 1, 0, 1, 2);
+    grid->addWidget(Captions(MakeLabel("Schneidst. bzw. Beschichtung:", col), coating), 2, 0, 1,
+                    2);
+    grid->addWidget(coating, 3, 0, 1, 2);
+    grid->addWidget(Captions(MakeLabel("Zähne:", col), teeth), 4, 0);
+    grid->addWidget(Captions(MakeLabel("D:", col), diameter), 4, 1);
+    grid->addWidget(teeth, 5, 0);
+    grid->addWidget(diameter, 5, 1);
     v->addLayout(grid);
 
     auto* length = MakeGroup("Fräserlänge:", col);
@@ -75,6 +81,7 @@ QWidget* Engagement(const char* caption, const Field& field, const Bar& bar, con
     g->addWidget(MakeLabel("mm", block), 0, 2);
     auto* b = MakeBar(bar, block);
     b->setMinimumWidth(190);
+    NameBarAndField(b, value, caption);
     g->addWidget(b, 1, 0, 1, 4);
     g->addWidget(MakeLabel(low, block), 2, 0);
     g->addWidget(MakeLabel(high, block), 2, 3, Qt::AlignRight);
@@ -96,10 +103,12 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
 
     auto* speed = MakeGroup("Schnittgeschw. Vc:", col);
     auto* sg = new QGridLayout(speed);
-    sg->addWidget(MakeField(page.cuttingSpeed, speed, 80), 0, 0, 1, 2);
+    auto* vc = MakeField(page.cuttingSpeed, speed, 80);
+    sg->addWidget(vc, 0, 0, 1, 2);
     sg->addWidget(MakeLabel("m/min.", speed), 0, 2);
     auto* bar = MakeBar(page.speedBar, speed);
     bar->setMinimumWidth(190);
+    NameBarAndField(bar, vc, speed->title());
     sg->addWidget(bar, 1, 0, 1, 4);
     sg->addWidget(MakeLabel("min.", speed), 2, 0);
     sg->addWidget(MakeLabel(page.speedMin, speed), 2, 1);
@@ -109,14 +118,20 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
     max->addWidget(MakeLabel(page.speedMax, speed));
     sg->addLayout(max, 2, 2, 1, 2);
     auto* inc = new QHBoxLayout;
-    inc->addWidget(MakeLabel(page.speedIncreaseCaption, speed, "Steigerung"));
-    inc->addWidget(MakeField(page.speedIncrease, speed, 50));
+    auto* percent = MakeField(page.speedIncrease, speed, 50);
     auto* lower = MakeGlyphButton(page.speedIncreaseDown, "▼", speed);
     SetGlyph(lower, "down");
     auto* raise = MakeGlyphButton(page.speedIncreaseUp, "▲", speed);
     SetGlyph(raise, "up");
-    inc->addWidget(lower);
-    inc->addWidget(raise);
+    auto* increase = Captions(MakeLabel(page.increaseLabel, speed, "Steigerung"), percent);
+    // The row keeps its room while hidden, so the page does not move when
+    // it appears.
+    for (QWidget* w : std::initializer_list<QWidget*>{increase, percent, lower, raise}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+        inc->addWidget(w);
+    }
     inc->addStretch(1);
     sg->addLayout(inc, 3, 0, 1, 4);
     v->addWidget(speed);
@@ -135,8 +150,13 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
     ap->setMinimumHeight(120);
     depth->addWidget(ap, 1, 0, 3, 1, Qt::AlignHCenter);
     depth->addWidget(MakeLabel(page.depthMax, engagement), 4, 0, Qt::AlignHCenter);
+    // The bounds change with the tool; their column keeps the width of three
+    // digits so the bars beside it keep theirs.
+    depth->setColumnMinimumWidth(0, engagement->fontMetrics().horizontalAdvance("000"));
     depth->addWidget(MakeLabel("ap=", engagement), 2, 1);
-    depth->addWidget(MakeField(page.depth, engagement, 60), 2, 2);
+    auto* apField = MakeField(page.depth, engagement, 60);
+    NameBarAndField(ap, apField, "ap=");
+    depth->addWidget(apField, 2, 2);
     depth->addWidget(MakeLabel("mm", engagement), 2, 3);
     eg->addLayout(depth, 0, 1, 2, 1);
     v->addWidget(engagement);
@@ -155,8 +175,8 @@ QWidget* Results(const MillingPage& page, QWidget* parent) {
         {"Pe in kW", page.results.power}};
     int r = 0;
     for (const auto& [caption, field] : rows) {
-        g->addWidget(MakeLabel(caption, result), r++, 0);
         auto* value = MakeField(field, result);
+        g->addWidget(Captions(MakeLabel(caption, result), value), r++, 0);
         FitWidestNumber(value);
         g->addWidget(value, r++, 0);
     }
@@ -183,7 +203,9 @@ QWidget* MakeMillingPage(const MillingPage& page, QWidget* parent) {
     auto* widget = new QWidget(parent);
     auto* h = new QHBoxLayout(widget);
     h->addWidget(Tool(page, widget));
-    h->addWidget(Cutting(page, widget));
+    // The middle column takes the room left over, so the columns keep their
+    // places whichever controls the page shows.
+    h->addWidget(Cutting(page, widget), 1);
     h->addWidget(Results(page, widget));
     return widget;
 }

@@ -5,6 +5,7 @@
 
 #include "reaming/reaming_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/sketch.h"
 
@@ -37,19 +38,26 @@ QWidget* Inputs(const ReamingPage& page, QWidget* parent) {
     v->addWidget(group);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel("Werkzeugtyp:", box), 0, 0, 1, 2);
-    grid->addWidget(MakeList(page.toolList, box, 280), 1, 0, 1, 2);
-    grid->addWidget(MakeLabel("Schneidstoff bzw.Beschichtung:", box), 2, 0);
-    grid->addWidget(MakeList(page.cuttingMaterialList, box, 200), 3, 0);
-    grid->addWidget(MakeLabel("Durchm.:", box), 2, 1);
-    grid->addWidget(MakeList(page.diameterList, box, 70), 3, 1);
-    grid->addWidget(MakeLabel("Werkstoff:", box), 4, 0, 1, 2);
-    grid->addWidget(MakeList(page.materialList, box, 280), 5, 0, 1, 2);
+    auto* tool = MakeList(page.toolList, box, 280);
+    auto* cutting = MakeList(page.cuttingMaterialList, box, 200);
+    auto* diameter = MakeList(page.diameterList, box, 70);
+    auto* material = MakeList(page.materialList, box, 280);
+    grid->addWidget(Captions(MakeLabel("Werkzeugtyp:", box), tool), 0, 0, 1, 2);
+    grid->addWidget(tool, 1, 0, 1, 2);
+    grid->addWidget(Captions(MakeLabel("Schneidstoff bzw.Beschichtung:", box), cutting), 2, 0);
+    grid->addWidget(cutting, 3, 0);
+    grid->addWidget(Captions(MakeLabel("Durchm.:", box), diameter), 2, 1);
+    grid->addWidget(diameter, 3, 1);
+    grid->addWidget(Captions(MakeLabel("Werkstoff:", box), material), 4, 0, 1, 2);
+    grid->addWidget(material, 5, 0, 1, 2);
     v->addLayout(grid);
 
     auto* coolant = MakeGroup("Kühl- und Schmiermittel:", box);
-    (new QVBoxLayout(coolant))->addWidget(MakeMemo(page.coolant, coolant));
-    v->addWidget(coolant, 1);
+    auto* memo = MakeMemo(page.coolant, coolant);
+    FitLines(memo, 3);
+    (new QVBoxLayout(coolant))->addWidget(memo);
+    v->addWidget(coolant);
+    v->addStretch(1);
     return box;
 }
 
@@ -66,7 +74,9 @@ QGridLayout* BarGroup(QGroupBox* box, const Bar& bar, const Field& field, const 
     keep.setRetainSizeWhenHidden(true);
     b->setSizePolicy(keep);
     g->addWidget(b, 0, 0, 1, 4);
-    g->addWidget(MakeField(field, box, 70), 0, 4);
+    auto* value = MakeField(field, box, 70);
+    NameBarAndField(b, value, box->title());
+    g->addWidget(value, 0, 4);
     g->addWidget(MakeLabel(unit, box), 0, 5);
     auto* lowRow = new QHBoxLayout;
     auto* highRow = new QHBoxLayout;

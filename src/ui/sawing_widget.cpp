@@ -5,6 +5,7 @@
 
 #include "sawing/sawing_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/sketch.h"
@@ -66,30 +67,36 @@ QWidget* Blade(const SawingPage& page, QWidget* parent) {
 
     auto* blade = MakeGroup("Sägeblatt:", col);
     auto* g = new QGridLayout(blade);
-    g->addWidget(MakeLabel("Sägeblattart:", blade), 0, 0, 1, 3);
-    g->addWidget(MakeList(page.bladeTypeList, blade), 1, 0, 1, 3);
-    g->addWidget(MakeLabel("Durchmesser:", blade), 2, 0);
-    g->addWidget(MakeLabel("Zähnezahl:", blade), 2, 1);
-    g->addWidget(MakeLabel("Stärke:", blade), 2, 2);
-    g->addWidget(MakeList(page.bladeDiameterList, blade, 70), 3, 0);
-    g->addWidget(MakeList(page.teethList, blade, 70), 3, 1);
-    g->addWidget(MakeList(page.thicknessList, blade, 60), 3, 2);
+    auto* type = MakeList(page.bladeTypeList, blade);
+    auto* diameter = MakeList(page.bladeDiameterList, blade, 70);
+    auto* teeth = MakeList(page.teethList, blade, 70);
+    auto* thickness = MakeList(page.thicknessList, blade, 60);
+    g->addWidget(Captions(MakeLabel("Sägeblattart:", blade), type), 0, 0, 1, 3);
+    g->addWidget(type, 1, 0, 1, 3);
+    g->addWidget(Captions(MakeLabel("Durchmesser:", blade), diameter), 2, 0);
+    g->addWidget(Captions(MakeLabel("Zähnezahl:", blade), teeth), 2, 1);
+    g->addWidget(Captions(MakeLabel("Stärke:", blade), thickness), 2, 2);
+    g->addWidget(diameter, 3, 0);
+    g->addWidget(teeth, 3, 1);
+    g->addWidget(thickness, 3, 2);
     v->addWidget(blade);
 
     auto* work = MakeGroup("Werkstück:", col);
     auto* w = new QVBoxLayout(work);
-    w->addWidget(MakeLabel("Werkstoff:", work));
-    w->addWidget(MakeList(page.materialList, work, 230));
+    auto* workMaterial = MakeList(page.materialList, work, 230);
+    w->addWidget(Captions(MakeLabel("Werkstoff:", work), workMaterial));
+    w->addWidget(workMaterial);
     // The depth classes stay out of sight; the removal rate takes the first.
-    auto* depthCaption = MakeLabel("Schnittiefe:", work);
-    w->addWidget(depthCaption);
     auto* depth = MakeList(page.depthList, work);
+    auto* depthCaption = Captions(MakeLabel("Schnittiefe:", work), depth);
+    w->addWidget(depthCaption);
     w->addWidget(depth);
     new CaptionsFollow(depth, {depthCaption});
-    w->addWidget(MakeLabel("Kühl- bzw. Schmiermittel:", work));
     auto* coolant = MakeMemo(page.coolant, work);
-    coolant->setMinimumHeight(70);
-    w->addWidget(coolant, 1);
+    FitLines(coolant, 3);
+    w->addWidget(Captions(MakeLabel("Kühl- bzw. Schmiermittel:", work), coolant));
+    w->addWidget(coolant);
+    w->addStretch(1);
     v->addWidget(work, 1);
     return col;
 }
@@ -115,7 +122,9 @@ QGroupBox* Slider(const QString& title, const SliderParts& n, const QStringList&
     values->setFixedWidth(FontScaledWidth(values, 150));
     auto* row = new QHBoxLayout(values);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(MakeField(n.field, values, 60));
+    auto* field = MakeField(n.field, values, 60);
+    NameBarAndField(bar, field, title);
+    row->addWidget(field);
     for (const QString& unit : units)
         row->addWidget(MakeLabel(unit, values));
     row->addStretch(1);
@@ -146,27 +155,6 @@ QWidget* Sliders(const SawingPage& page, QWidget* parent) {
         "Schnittgeschw. Vc:", {page.speedBar, page.cuttingSpeed, page.speedMin, page.speedMax},
         {"m/Min."}, true, col));
 
-    // Vf with the feed-rate range under it (shown only for blade types that
-    // have one).
-    auto* feed = MakeGroup("Vorschubgeschw. Vf:", col);
-    auto* fg = new QGridLayout(feed);
-    fg->setVerticalSpacing(0);
-    auto* vf = new QHBoxLayout;
-    vf->addWidget(MakeField(page.feedRate, feed, 150));
-    vf->addWidget(MakeLabel("mm/Min.", feed));
-    vf->addStretch(1);
-    fg->addLayout(vf, 0, 0, 1, 2);
-    auto* bar = MakeBar(page.feedRateBar, feed);
-    bar->setMinimumWidth(150);
-    fg->addWidget(bar, 1, 0, 1, 2);
-    auto* minCaption = MakeLabel("min.", feed);
-    auto* maxCaption = MakeLabel("max.", feed);
-    fg->addWidget(minCaption, 2, 0);
-    fg->addWidget(maxCaption, 2, 1, Qt::AlignRight);
-    fg->addWidget(MakeLabel(page.feedRateMin, feed), 3, 0);
-    fg->addWidget(MakeLabel(page.feedRateMax, feed), 3, 1, Qt::AlignRight);
-    new CaptionsFollow(bar, {minCaption, maxCaption});
-    v->addWidget(feed);
     v->addStretch(1);
     return col;
 }
@@ -179,6 +167,31 @@ QWidget* Results(const SawingPage& page, QWidget* parent) {
     sketch->setMinimumSize(120, 160);
     v->addWidget(sketch, 1);
 
+    // The Vf result with the feed-rate range under it (shown only for blade
+    // types that have one).
+    auto* feed = MakeGroup("Vorschubgeschw. Vf:", col);
+    auto* fg = new QGridLayout(feed);
+    fg->setVerticalSpacing(0);
+    auto* vf = new QHBoxLayout;
+    auto* vfField = MakeField(page.feedRate, feed);
+    FitWidestNumber(vfField);
+    vf->addWidget(vfField);
+    vf->addSpacing(4);
+    vf->addWidget(MakeLabel("mm/Min.", feed));
+    vf->addStretch(1);
+    fg->addLayout(vf, 0, 0, 1, 2);
+    auto* bar = MakeBar(page.feedRateBar, feed);
+    bar->setMinimumWidth(150);
+    NameBarAndField(bar, vfField, feed->title());
+    fg->addWidget(bar, 1, 0, 1, 2);
+    auto* minCaption = MakeLabel("min.", feed);
+    auto* maxCaption = MakeLabel("max.", feed);
+    fg->addWidget(minCaption, 2, 0);
+    fg->addWidget(maxCaption, 2, 1, Qt::AlignRight);
+    fg->addWidget(MakeLabel(page.feedRateMin, feed), 3, 0);
+    fg->addWidget(MakeLabel(page.feedRateMax, feed), 3, 1, Qt::AlignRight);
+    new CaptionsFollow(bar, {minCaption, maxCaption});
+    v->addWidget(feed);
     v->addWidget(MakeResultBox("Ergebnis:",
                                {{"n in U/Min.", page.spindleSpeed},
                                 {"fz in mm/Zahn", page.toothFeed},

@@ -5,6 +5,7 @@
 
 #include "turning/turning_page.h"
 
+#include "ui/accessibility.h"
 #include "ui/field_width.h"
 #include "ui/form.h"
 #include "ui/glyph.h"
@@ -38,16 +39,19 @@ QGroupBox* Inputs(const TurningPage& page, QWidget* parent) {
     v->addWidget(material);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel("Bearbeitungsart:", box), 0, 0);
-    grid->addWidget(MakeList(page.operationList, box, 160), 1, 0);
-    grid->addWidget(MakeLabel(page.shankLabel, box), 0, 1);
-    grid->addWidget(MakeList(page.shankList, box, 70), 1, 1);
+    auto* operation = MakeList(page.operationList, box, 160);
+    auto* shank = MakeList(page.shankList, box, 70);
+    grid->addWidget(Captions(MakeLabel("Bearbeitungsart:", box), operation), 0, 0);
+    grid->addWidget(operation, 1, 0);
+    grid->addWidget(Captions(MakeLabel(page.shankLabel, box), shank), 0, 1);
+    grid->addWidget(shank, 1, 1);
     v->addLayout(grid);
 
     auto* overhang = new QHBoxLayout;
     overhang->addWidget(MakeLabel(page.overhangCaption, box));
     overhang->addWidget(MakeRangeBar({page.overhangBar, page.overhang, &page.overhangUnit, nullptr,
-                                      &page.overhangMin, nullptr, &page.overhangMax},
+                                      &page.overhangMin, nullptr, &page.overhangMax,
+                                      QString::fromStdString(page.overhangCaption.caption)},
                                      box, 50),
                         1);
     v->addLayout(overhang);
@@ -85,7 +89,8 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
     auto* dv = new QVBoxLayout(diameter);
     dv->addWidget(MakeLabel(page.diameterCaption, diameter));
     dv->addWidget(MakeRangeBar({page.diameterBar, page.diameter, &page.diameterUnit, nullptr,
-                                &page.diameterMin, nullptr, &page.diameterMax},
+                                &page.diameterMin, nullptr, &page.diameterMax,
+                                QString::fromStdString(page.diameterCaption.caption)},
                                diameter));
     v->addWidget(diameter);
 
@@ -93,14 +98,16 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
     (new QVBoxLayout(speed))
         ->addWidget(
             MakeRangeBar({page.speedBar, page.cuttingSpeed, &page.speedUnit, &page.speedMinCaption,
-                          &page.speedMin, &page.speedMaxCaption, &page.speedMax},
+                          &page.speedMin, &page.speedMaxCaption, &page.speedMax,
+                          speed->title()},
                          speed));
     v->addWidget(speed);
 
     auto* feed = MakeGroup("Vorschub Vf:", col);
     (new QVBoxLayout(feed))
         ->addWidget(MakeRangeBar({page.feedBar, page.feed, &page.feedUnit, &page.feedMinCaption,
-                                  &page.feedMin, &page.feedMaxCaption, &page.feedMax},
+                                  &page.feedMin, &page.feedMaxCaption, &page.feedMax,
+                                  feed->title()},
                                  feed));
     v->addWidget(feed);
 
@@ -112,8 +119,10 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
     bar->setMinimumHeight(110);
     dg->addWidget(bar, 1, 0, 2, 1, Qt::AlignHCenter);
     dg->addWidget(MakeLabel(page.depthMax, depth), 3, 0);
-    dg->addWidget(MakeLabel(page.depthCaption, depth), 1, 1);
-    dg->addWidget(MakeField(page.depth, depth, 60), 2, 1);
+    // The bar is named by its group, the field by its caption.
+    auto* depthField = MakeField(page.depth, depth, 60);
+    dg->addWidget(Captions(MakeLabel(page.depthCaption, depth), depthField), 1, 1);
+    dg->addWidget(depthField, 2, 1);
     bottom->addWidget(depth);
 
     auto* result = MakeGroup("Ergebnis:", col);
@@ -127,8 +136,8 @@ QWidget* Values(const TurningPage& page, QWidget* parent) {
         {&page.cuttingMaterialCaption, &page.cuttingMaterial}};
     int r = 0;
     for (const auto& [label, field] : rows) {
-        rg->addWidget(MakeLabel(*label, result), r, 0);
         auto* value = MakeField(*field, result);
+        rg->addWidget(Captions(MakeLabel(*label, result), value), r, 0);
         FitWidestNumber(value);
         rg->addWidget(value, r, 1);
         ++r;

@@ -85,6 +85,26 @@ class WindowFitTest : public QObject {
         }
         QApplication::setFont(original);
     }
+
+    // The "Steigerung" row keeps its room while hidden: nothing below or
+    // beside it moves when it appears.
+    void millingStaysPutWhenTheRaiseAppears() {
+        MainWindow w(',');
+        w.show();
+        auto at = [&](const char* name) {
+            auto* c = Find<QWidget>(&w, name);
+            return QRect(c->mapTo(&w, QPoint(0, 0)), c->size());
+        };
+        const char* watched[] = {"ScrollBar1", "ScrollBar3", "Edit12", "Edit6", "Edit10"};
+        QList<QRect> before;
+        for (const char* name : watched) before << at(name);
+        QVERIFY(!Find<QWidget>(&w, "Edit7")->isVisible());
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton21"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton9"), Qt::LeftButton);
+        QApplication::processEvents();
+        QVERIFY(Find<QWidget>(&w, "Edit7")->isVisible());
+        for (int i = 0; i < before.size(); ++i) QCOMPARE(at(watched[i]), before[i]);
+    }
 };
 
 QTEST_MAIN(WindowFitTest)
