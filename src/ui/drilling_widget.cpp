@@ -65,7 +65,7 @@ QWidget* Tool(const DrillingPage& page, QWidget* parent) {
     v->addWidget(info);
 
     auto* memo = MakeMemo(page.coolant, col);
-    FitLines(memo, 3);
+    FitLines(memo, 7); // the longest coolant text
     v->addWidget(Captions(MakeLabel(page.coolantCaption, col), memo));
     v->addWidget(memo);
     v->addStretch(1);

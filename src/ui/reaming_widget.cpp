@@ -54,7 +54,7 @@ QWidget* Inputs(const ReamingPage& page, QWidget* parent) {
 
     auto* coolant = MakeGroup("Kühl- und Schmiermittel:", box);
     auto* memo = MakeMemo(page.coolant, coolant);
-    FitLines(memo, 3);
+    FitLines(memo, 14); // the longest coolant text, for steel
     (new QVBoxLayout(coolant))->addWidget(memo);
     v->addWidget(coolant);
     v->addStretch(1);
