@@ -164,7 +164,9 @@ QWidget* Results(const SawingPage& page, QWidget* parent) {
     auto* v = new QVBoxLayout(col);
     v->setContentsMargins(0, 0, 0, 0);
     auto* sketch = MakeSketch("sawing", col);
-    sketch->setMinimumSize(120, 160);
+    sketch->setMinimumSize(120, 130);
+    // The sketch takes the height the results leave over.
+    sketch->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     v->addWidget(sketch, 1);
 
     // The Vf result with the feed-rate range under it (shown only for blade
