@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zerbo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader hears: every control of every page and dialog has a
 // name, no two controls of one page share it, lists and bars give their
 // caption as name and their state as value, and hints are descriptions.
