@@ -22,6 +22,8 @@
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace zerbo::ui {
 
 namespace {
@@ -75,7 +77,12 @@ QLayoutItem* Beside(QLayout* layout, QLayoutItem* item, Side side) {
         const bool across = box->direction() == QBoxLayout::LeftToRight ||
                             box->direction() == QBoxLayout::RightToLeft;
         if (across == (side == Side::Above)) return nullptr;
-        const int next = side == Side::Right ? index + 1 : index - 1;
+        // Spacing between a field and its unit keeps them neighbours.
+        const int step = side == Side::Right ? 1 : -1;
+        int next = index + step;
+        while (next >= 0 && next < box->count() && box->itemAt(next)->spacerItem() != nullptr &&
+               box->itemAt(next)->expandingDirections() == Qt::Orientations())
+            next += step;
         return next >= 0 && next < box->count() ? box->itemAt(next) : nullptr;
     }
     return nullptr;
@@ -137,6 +144,11 @@ QString CaptionOf(const QWidget* w, const QWidget* page) {
                 return label->text();
         return QString();
     });
+    // A row of buttons without a label is named for assistive technology.
+    for (const QWidget* p = w->parentWidget(); caption.isEmpty() && p != nullptr && p != page &&
+                                               qobject_cast<const QGroupBox*>(p) == nullptr;
+         p = p->parentWidget())
+        caption = p->accessibleName();
     if (caption.isEmpty())
         if (const QGroupBox* group = TitledGroup(w, page)) caption = group->title();
     return caption;
@@ -210,6 +222,10 @@ void Read(const QWidget* w, const QWidget* page, SetupSheet& sheet) {
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
         if (!button->isCheckable() || !button->isChecked()) return;
         QString value = button->text();
+        // A button showing only a sign (a surface mark) says its name too.
+        const bool sign = std::none_of(value.cbegin(), value.cend(),
+                                       [](QChar c) { return c.isLetterOrNumber(); });
+        if (sign && !button->accessibleName().isEmpty()) value += ' ' + button->accessibleName();
         if (const QPlainTextEdit* memo = DescriptionOf(w, page)) {
             const QStringList lines = MemoLines(memo);
             if (!lines.isEmpty()) value += QStringLiteral(" – ") + lines.first().trimmed();

@@ -62,6 +62,7 @@ QGroupBox* Inputs(const TurningPage& page, QWidget* parent) {
     for (const Button& b : page.classButtons)
         classButtons.push_back(&b);
     QWidget* classes = MakeButtonRow(classButtons, classGlyphs, box, 52);
+    classes->setAccessibleName("Bearbeitungsklasse");
     static const char* const classIcons[] = {"class1", "class2", "class3", "class4", "class5"};
     const QList<QToolButton*> glyphButtons = classes->findChildren<QToolButton*>();
     for (int i = 0; i < 5; ++i)

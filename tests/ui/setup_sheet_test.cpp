@@ -178,6 +178,13 @@ class SetupSheetTest : public QObject {
         w.copySheetValues();
         QVERIFY(QGuiApplication::clipboard()->text().contains(
             "\nSchnittgeschw. Vc\t" + Find<QLineEdit>(&w, "Edit67")->text() + "\t\n"));
+        // A machining-class button shows only its surface mark; the sheet
+        // says its name as well, under the name of the row.
+        ClickTab(tabs, 1);
+        w.copySheetValues();
+        QVERIFY2(QGuiApplication::clipboard()->text().contains(
+                     "\nBearbeitungsklasse\t▽▽ Mittlere Zerspanung\t\n"),
+                 qPrintable(QGuiApplication::clipboard()->text()));
     }
 
     // "Drucken" and Ctrl+P open Qt's print preview of the one-page sheet,
