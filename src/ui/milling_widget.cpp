@@ -123,7 +123,7 @@ QWidget* Cutting(const MillingPage& page, QWidget* parent) {
     SetGlyph(lower, "down");
     auto* raise = MakeGlyphButton(page.speedIncreaseUp, "▲", speed);
     SetGlyph(raise, "up");
-    auto* increase = Captions(MakeLabel(page.increaseLabel, speed, "Steigerung"), percent);
+    auto* increase = Captions(MakeLabel(page.speedIncreaseCaption, speed, "Steigerung"), percent);
     // The row keeps its room while hidden, so the page does not move when
     // it appears.
     for (QWidget* w : std::initializer_list<QWidget*>{increase, percent, lower, raise}) {
