@@ -22,7 +22,7 @@ base=$cache/$release
 archives=$cache/$release-archives
 
 fail() { echo "test-debian $release: FAIL: $*" >&2; exit 1; }
-say() { echo "== test-debian $release: $*"; }
+say() { echo "== test-debian $release [$(date -u +%H:%M:%S)]: $*"; }
 
 [ "$(id -u)" -eq 0 ] || fail "needs root to make and enter a Debian root (debootstrap, mount, chroot)"
 # The mounts live in a mount namespace of their own: even a run that is killed
