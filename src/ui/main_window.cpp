@@ -8,7 +8,7 @@
 #include "ui/form.h"
 #include "ui/glyph.h"
 #include "ui/page_widgets.h"
-#include "ui/style_icons.h"
+#include "ui/window_style.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,7 +45,7 @@ QWidget* MakeButtonPanel(const MainWindowModel& model, QWidget* parent) {
     panel->setObjectName("ButtonPanel");
     auto* box = new QVBoxLayout(panel);
     auto* ok = MakePushButton(model.okButton, "Beenden", panel);
-    ok->setIcon(CloseIcon(panel->style()));
+    ok->setIcon(Glyph("close"));
     auto* help = MakePushButton(model.helpButton, "Hilfe", panel);
     help->hide();
     auto* print = MakePushButton(model.printButton, "Drucken", panel);
@@ -92,7 +92,7 @@ MainWindow::MainWindow(char decimalSeparator, QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    PreloadGroupBoxFrame(style());
+    UseWindowStyle();
 
     auto* outer = new QHBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize); // a fixed border

@@ -5,10 +5,12 @@
 
 #include "window_driver.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -93,6 +95,14 @@ QStringList Disagreements(const ControlSet& set, QWidget* root) {
     return out;
 }
 
+// What Qt's plugin loader says about the folders it looks through.
+QStringList pluginLookups;
+
+void NotePluginLookup(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (QLatin1String(context.category) == QLatin1String("qt.core.plugin.factoryloader"))
+        pluginLookups << text;
+}
+
 QWidget* PageHolder(MainWindow& w, int index) {
     return Find<QWidget>(&w, qPrintable(QString("Page%1").arg(index)));
 }
@@ -103,6 +113,31 @@ class StartUpTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Up to the last page built the window reads no image file: reading one
+    // (a PNG picture of the style, say) first looks for image-format plugins
+    // and loads them, and decoding PNG runs its library. First of the tests,
+    // before anything in this process has read a picture.
+    void readsNoImageFile() {
+        QLoggingCategory::setFilterRules("qt.core.plugin.factoryloader.debug=true");
+        const QtMessageHandler previous = qInstallMessageHandler(NotePluginLookup);
+        QStringList looked;
+        {
+            MainWindow w(',');
+            QSignalSpy done(&w, &MainWindow::fullyBuiltNow);
+            w.show();
+            QVERIFY(done.wait(10000));
+            looked = pluginLookups.filter("imageformats");
+        }
+        // The check sees a picture written now.
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        QImage(1, 1, QImage::Format_ARGB32).save(&file, "PNG");
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(looked, QStringList());
+        QVERIFY(!pluginLookups.filter("imageformats").isEmpty());
+    }
+
     // Before its first frame the window holds only the page it shows; a
     // tab click or an opened dialog builds what it needs at once, the other
     // pages follow the first frame without the window changing size, and a
