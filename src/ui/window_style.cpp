@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QPainter>
+#include <QPoint>
 #include <QProxyStyle>
 #include <QStyleOption>
 
@@ -15,23 +16,30 @@ namespace zerbo::ui {
 
 namespace {
 
+// The four sides of a rectangle one pixel wide, without its corner pixels.
+void FillSides(QPainter* painter, const QRect& r, const QColor& colour) {
+    painter->fillRect(QRect(r.left() + 1, r.top(), r.width() - 2, 1), colour);
+    painter->fillRect(QRect(r.left() + 1, r.bottom(), r.width() - 2, 1), colour);
+    painter->fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), colour);
+    painter->fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), colour);
+}
+
+void FillCorners(QPainter* painter, const QRect& r, const QColor& colour) {
+    for (const QPoint& p : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+        painter->fillRect(QRect(p, QSize(1, 1)), colour);
+}
+
 // The frame as Fusion's picture shows it: a faint grey line with corners
-// rounded by a pixel and a half, a fainter shadow inside it and an even
-// fainter fill, all black or grey with little opacity so that they darken
-// whatever colour the page has.
+// rounded by a pixel, a fainter shadow inside it and an even fainter fill,
+// all with little opacity so that they darken whatever colour the page has.
+// Filled rectangles only: nothing to antialias, a few pixels' work.
 void PaintGroupBoxFrame(QPainter* painter, const QRect& box) {
-    painter->save();
-    painter->fillRect(box.adjusted(2, 2, -2, -2), QColor(0, 0, 0, 3));
-    const QColor shadow(0, 0, 0, 7);
-    painter->fillRect(QRect(box.left() + 1, box.top() + 1, box.width() - 2, 1), shadow);
-    painter->fillRect(QRect(box.left() + 1, box.bottom() - 1, box.width() - 2, 1), shadow);
-    painter->fillRect(QRect(box.left() + 1, box.top() + 2, 1, box.height() - 4), shadow);
-    painter->fillRect(QRect(box.right() - 1, box.top() + 2, 1, box.height() - 4), shadow);
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(QPen(QColor(114, 114, 114, 49), 1));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 1.5, 1.5);
-    painter->restore();
+    const QRect inside = box.adjusted(1, 1, -1, -1);
+    painter->fillRect(inside.adjusted(1, 1, -1, -1), QColor(0, 0, 0, 3));
+    FillSides(painter, inside, QColor(0, 0, 0, 7));
+    FillSides(painter, box, QColor(114, 114, 114, 49));
+    FillCorners(painter, box, QColor(40, 40, 40, 13));
+    FillCorners(painter, inside, QColor(90, 90, 90, 31));
 }
 
 class WindowStyle final : public QProxyStyle {
