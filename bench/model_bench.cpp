@@ -89,7 +89,8 @@ BENCHMARK(CalculatorKeystroke);
 void MaterialDialogRefresh(benchmark::State& state) {
     Session s;
     s.bench.main().selectPage(static_cast<int>(state.range(0)));
-    for (auto _ : state) s.bench.materialDialog().RefreshMaterialDialog();
+    for (auto _ : state)
+        s.bench.materialDialog().RefreshMaterialDialog();
 }
 BENCHMARK(MaterialDialogRefresh)->Arg(0)->Arg(1);
 
@@ -111,14 +112,16 @@ void AdvisorFault(benchmark::State& state) {
     s.bench.main().userClick("SpeedButton37");
     auto& advisor = s.bench.advisor();
     int i = 0;
-    for (auto _ : state) advisor.userSelect("ComboBox1", i++ % advisor.ComboBox1.count());
+    for (auto _ : state)
+        advisor.userSelect("ComboBox1", i++ % advisor.faultList.count());
 }
 BENCHMARK(AdvisorFault);
 
 // The hint switch: every hint of every page is assigned again.
 void HintSwitch(benchmark::State& state) {
     Session s;
-    for (auto _ : state) s.bench.main().userClick("SpeedButton51");
+    for (auto _ : state)
+        s.bench.main().userClick("SpeedButton51");
 }
 BENCHMARK(HintSwitch);
 

@@ -9,22 +9,22 @@
 namespace zerbo::advisor {
 
 AdvisorDialog::AdvisorDialog(Shell& shell) : ControlSet(shell) {
-    add(Label1);
-    add(Label2);
-    add(ComboBox1);
-    add(Memo1);
-    add(OKBtn);
-    add(CancelBtn);
-    add(HelpBtn);
+    add(faultCaption);
+    add(adviceCaption);
+    add(faultList);
+    add(advice);
+    add(okButton);
+    add(cancelButton);
+    add(helpButton);
 
-    Label1.caption = "Reibfehler:";
-    Label2.caption = "Fehlerquellen und Lösungsmöglichkeit:";
-    OKBtn.caption = "Beenden";
-    CancelBtn.visible = false;
-    HelpBtn.visible = false;
+    faultCaption.caption = "Reibfehler:";
+    adviceCaption.caption = "Fehlerquellen und Lösungsmöglichkeit:";
+    okButton.caption = "Beenden";
+    cancelButton.visible = false;
+    helpButton.visible = false;
 
-    ComboBox1.onChange = [this] { showSelectedFault(); };
-    OKBtn.onClick = [this] { close(); };
+    faultList.onChange = [this] { showSelectedFault(); };
+    okButton.onClick = [this] { close(); };
 }
 
 bool AdvisorDialog::openFor(int pageIndex) {
@@ -34,14 +34,14 @@ bool AdvisorDialog::openFor(int pageIndex) {
     section_ = section;
     boundPage_ = pageIndex;
     caption = std::string(section->caption);
-    Label1.caption = std::string(section->faultLabel);
-    Label2.caption = std::string(kHeading);
+    faultCaption.caption = std::string(section->faultLabel);
+    adviceCaption.caption = std::string(kHeading);
 
     std::vector<std::string> items;
     items.reserve(section->faults.size());
     for (const Fault& f : section->faults)
         items.emplace_back(f.text);
-    ComboBox1.fill(std::move(items));
+    faultList.fill(std::move(items));
     showSelectedFault();
 
     visible = true;
@@ -53,11 +53,11 @@ void AdvisorDialog::close() {
 }
 
 void AdvisorDialog::showSelectedFault() {
-    Memo1.lines.clear();
+    advice.lines.clear();
     // Nothing selected (or nothing filled yet) leaves the memo empty.
     if (section_ == nullptr) return;
-    for (std::string_view line : EntryForFault(*section_, ComboBox1.index()))
-        Memo1.lines.emplace_back(line);
+    for (std::string_view line : EntryForFault(*section_, faultList.index()))
+        advice.lines.emplace_back(line);
 }
 
 } // namespace zerbo::advisor

@@ -37,13 +37,13 @@ class AdvisorDialog : public ControlSet {
     // Whether the window is shown; the window layer follows it.
     bool visible = false;
 
-    Label Label1{"Label1"};        // fault label
-    Label Label2{"Label2"};        // heading above the memo
-    List ComboBox1{"ComboBox1"};   // faults, drop-down list without typing
-    Memo Memo1{"Memo1"};           // causes and remedies, read-only
-    Button OKBtn{"OKBtn"};         // "Beenden"
-    Button CancelBtn{"CancelBtn"}; // hidden
-    Button HelpBtn{"HelpBtn"};     // hidden
+    Label faultCaption{"Label1"};     // fault label
+    Label adviceCaption{"Label2"};    // heading above the memo
+    List faultList{"ComboBox1"};      // faults, drop-down list without typing
+    Memo advice{"Memo1"};             // causes and remedies, read-only
+    Button okButton{"OKBtn"};         // "Beenden"
+    Button cancelButton{"CancelBtn"}; // hidden
+    Button helpButton{"HelpBtn"};     // hidden
 
   private:
     // Shows the entry of the selected fault of the operation the list was

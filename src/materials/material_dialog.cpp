@@ -11,35 +11,36 @@ namespace zerbo {
 
 PreciseMaterialDialog::PreciseMaterialDialog(Shell& shell) : ControlSet(shell) {
     for (Control* c : std::initializer_list<Control*>{
-             &label1, &listBox1, &label3, &edit2, &label4, &label2, &edit1, &label5, &label6,
-             &label7, &scrollBar1, &edit3, &edit4, &edit5, &edit6, &checkBox1, &okButton,
+             &nameCaption, &gradeList, &forceCaption, &baseForce, &forceUnit, &exponentCaption,
+             &exponent, &multiplierCaption, &multiplierMin, &multiplierMax, &multiplierBar,
+             &multiplier, &baseForceCopy, &multiplierCopy, &actualForce, &autoHandOver, &okButton,
              &cancelButton, &helpButton})
         add(*c);
 
-    label1.caption = "Bezeichnung:";
-    label2.caption = "Spanungsdickenexponent (mc)";
-    label3.caption = "spezifische Schnittkraft (kc):";
-    label4.caption = "N/mm²";
-    label5.caption = "Multiplikator";
-    label6.caption = "0";
-    label7.caption = "1";
-    checkBox1.caption = "Automatische Wertübergabe";
+    nameCaption.caption = "Bezeichnung:";
+    exponentCaption.caption = "Spanungsdickenexponent (mc)";
+    forceCaption.caption = "spezifische Schnittkraft (kc):";
+    forceUnit.caption = "N/mm²";
+    multiplierCaption.caption = "Multiplikator";
+    multiplierMin.caption = "0";
+    multiplierMax.caption = "1";
+    autoHandOver.caption = "Automatische Wertübergabe";
     okButton.caption = "OK";
     cancelButton.caption = "Abbrechen";
     cancelButton.visible = false;
     helpButton.caption = "Hilfe";
 
     // The form's texts until the first refresh.
-    edit3.setText("0.8");
-    edit4.setText("0");
-    edit5.setText("8");
-    edit6.setText("0");
-    scrollBar1.setup(0, 10, 8);
-    scrollBar1.smallStep = 1;
-    scrollBar1.largeStep = 10;
+    multiplier.setText("0.8");
+    baseForceCopy.setText("0");
+    multiplierCopy.setText("8");
+    actualForce.setText("0");
+    multiplierBar.setup(0, 10, 8);
+    multiplierBar.smallStep = 1;
+    multiplierBar.largeStep = 10;
 
-    listBox1.onChange = [this] { gradeClicked(); };
-    scrollBar1.onChange = [this] { multiplierMoved(); };
+    gradeList.onChange = [this] { gradeClicked(); };
+    multiplierBar.onChange = [this] { multiplierMoved(); };
     okButton.onClick = [this] { close(); };
     cancelButton.onClick = [this] {
         dialogCancelled_ = 1;
@@ -47,7 +48,7 @@ PreciseMaterialDialog::PreciseMaterialDialog(Shell& shell) : ControlSet(shell) {
     };
     helpButton.onClick = [this] { userHelp(); };
 
-    checkBox1.checked = true;
+    autoHandOver.checked = true;
     Shell& s = this->shell();
     s.hooks.refreshMaterialDialog = [this] { RefreshMaterialDialog(); };
     s.hooks.openMaterialDialog = [this] { open(); };
@@ -61,7 +62,7 @@ PreciseMaterialDialog::~PreciseMaterialDialog() {
 }
 
 int PreciseMaterialDialog::selectedRow() const {
-    const int index = listBox1.index();
+    const int index = gradeList.index();
     return index >= 0 && index < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(index)]
                                                                 : 0;
 }
@@ -72,7 +73,7 @@ void PreciseMaterialDialog::FillGradeList() {
     std::vector<std::string> items;
     for (int row : rows_)
         items.emplace_back(GradeText(row));
-    listBox1.fill(std::move(items));
+    gradeList.fill(std::move(items));
 }
 
 std::string PreciseMaterialDialog::ShowGradeExponent() const {
@@ -81,39 +82,39 @@ std::string PreciseMaterialDialog::ShowGradeExponent() const {
 
 void PreciseMaterialDialog::ShowBaseForce() {
     const std::int32_t kc11 = MaterialBaseForce(selectedRow());
-    const long double actual = static_cast<long double>(kc11) * num(edit3);
-    edit2.setText(WriteWhole(kc11));
-    edit4.setText(WriteWhole(kc11));
-    edit6.setText(text(actual));
+    const long double actual = static_cast<long double>(kc11) * num(multiplier);
+    baseForce.setText(WriteWhole(kc11));
+    baseForceCopy.setText(WriteWhole(kc11));
+    actualForce.setText(text(actual));
 }
 
 void PreciseMaterialDialog::RecomputeActualForce() {
-    edit6.setText(text(static_cast<long double>(num(edit4)) * num(edit5)));
+    actualForce.setText(text(static_cast<long double>(num(baseForceCopy)) * num(multiplierCopy)));
     ShowBaseForce();
 }
 
 void PreciseMaterialDialog::RefreshMaterialDialog() {
     if (shell().state.preciseMaterialActive == 0) return;
     FillGradeList();
-    edit1.setText(ShowGradeExponent());
-    edit3.setText(shell().currentPage == 0 ? "0.8" : "1");
-    scrollBar1.smallStep = 1;
-    scrollBar1.largeStep = 10;
-    scrollBar1.setup(0, 10, RoundHalfEven(static_cast<long double>(num(edit3)) * 10));
-    edit3.setText(text(scrollBar1.position() / 10.0L));
-    edit5.setText(edit3.text());
+    exponent.setText(ShowGradeExponent());
+    multiplier.setText(shell().currentPage == 0 ? "0.8" : "1");
+    multiplierBar.smallStep = 1;
+    multiplierBar.largeStep = 10;
+    multiplierBar.setup(0, 10, RoundHalfEven(static_cast<long double>(num(multiplier)) * 10));
+    multiplier.setText(text(multiplierBar.position() / 10.0L));
+    multiplierCopy.setText(multiplier.text());
     RecomputeActualForce();
-    if (checkBox1.checked) handOver();
+    if (autoHandOver.checked) handOver();
 }
 
 void PreciseMaterialDialog::gradeClicked() {
-    edit1.setText(ShowGradeExponent());
+    exponent.setText(ShowGradeExponent());
     ShowBaseForce();
 }
 
 void PreciseMaterialDialog::multiplierMoved() {
-    edit3.setText(text(scrollBar1.position() / 10.0L));
-    edit5.setText(edit3.text());
+    multiplier.setText(text(multiplierBar.position() / 10.0L));
+    multiplierCopy.setText(multiplier.text());
     RecomputeActualForce();
 }
 
@@ -140,7 +141,7 @@ void PreciseMaterialDialog::close() {
 // Writes the actual kc into every page's kc field, then lets each page
 // recompute what depends on it.
 void PreciseMaterialDialog::handOver() {
-    const std::string kc = edit6.text();
+    const std::string kc = actualForce.text();
     auto& receivers = shell().hooks.kcReceivers;
     for (const Shell::KcReceiver& r : receivers)
         if (r.kcField != nullptr) r.kcField->setText(kc);

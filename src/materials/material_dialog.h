@@ -57,29 +57,29 @@ class PreciseMaterialDialog : public ControlSet {
     void FillGradeList();
     // The mc text of the selected entry ("0" for none).
     std::string ShowGradeExponent() const;
-    // kc1.1 of the selected entry into Edit2 and Edit4, kc1.1 × multiplier
-    // into Edit6.
+    // kc1.1 of the selected entry into baseForce and baseForceCopy, kc1.1 ×
+    // multiplier into actualForce.
     void ShowBaseForce();
-    // Edit6 := Edit4 × Edit5, then ShowBaseForce.
+    // actualForce := baseForceCopy × multiplierCopy, then ShowBaseForce.
     void RecomputeActualForce();
 
     // Controls, by component name.
-    Label label1{"Label1"}; // "Bezeichnung:"
-    List listBox1{"ListBox1"};
-    Label label3{"Label3"}; // "spezifische Schnittkraft (kc):"
-    Field edit2{"Edit2"};   // kc1.1
-    Label label4{"Label4"}; // "N/mm²"
-    Label label2{"Label2"}; // "Spanungsdickenexponent (mc)"
-    Field edit1{"Edit1"};   // mc
-    Label label5{"Label5"}; // "Multiplikator"
-    Label label6{"Label6"}; // "0"
-    Label label7{"Label7"}; // "1"
-    Bar scrollBar1{"ScrollBar1"};
-    Field edit3{"Edit3"}; // multiplier
-    Field edit4{"Edit4"}; // kc1.1 ...
-    Field edit5{"Edit5"}; // ... × multiplier ...
-    Field edit6{"Edit6"}; // ... = actual kc
-    Check checkBox1{"CheckBox1"};
+    Label nameCaption{"Label1"}; // "Bezeichnung:"
+    List gradeList{"ListBox1"};
+    Label forceCaption{"Label3"};      // "spezifische Schnittkraft (kc):"
+    Field baseForce{"Edit2"};          // kc1.1
+    Label forceUnit{"Label4"};         // "N/mm²"
+    Label exponentCaption{"Label2"};   // "Spanungsdickenexponent (mc)"
+    Field exponent{"Edit1"};           // mc
+    Label multiplierCaption{"Label5"}; // "Multiplikator"
+    Label multiplierMin{"Label6"};     // "0"
+    Label multiplierMax{"Label7"};     // "1"
+    Bar multiplierBar{"ScrollBar1"};
+    Field multiplier{"Edit3"};
+    Field baseForceCopy{"Edit4"};  // kc1.1 ...
+    Field multiplierCopy{"Edit5"}; // ... × multiplier ...
+    Field actualForce{"Edit6"};    // ... = actual kc
+    Check autoHandOver{"CheckBox1"};
     Button okButton{"OKBtn"};
     Button cancelButton{"CancelBtn"};
     Button helpButton{"HelpBtn"};

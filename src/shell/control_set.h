@@ -37,6 +37,13 @@ class ControlSet {
     bool userSelect(std::string_view name, int index);
     bool userScroll(std::string_view name, int position);
     bool userClick(std::string_view name);
+    // The same for a control of this set.
+    bool userEdit(const Field& field, std::string text) {
+        return userEdit(field.name(), std::move(text));
+    }
+    bool userSelect(const List& list, int index) { return userSelect(list.name(), index); }
+    bool userScroll(const Bar& bar, int position) { return userScroll(bar.name(), position); }
+    bool userClick(const Control& control) { return userClick(control.name()); }
 
     Shell& shell() const { return shell_; }
 

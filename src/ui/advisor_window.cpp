@@ -23,12 +23,12 @@ QDialog* MakeAdvisorWindow(const advisor::AdvisorDialog& model, QWidget* parent)
     dialog->setWindowTitle("Reibfehler und deren Beseitigung");
     auto* outer = new QHBoxLayout(dialog);
     auto* left = new QVBoxLayout;
-    auto* faults = MakeList(model.ComboBox1, dialog, 520);
-    auto* memo = MakeMemo(model.Memo1, dialog);
-    left->addWidget(Captions(MakeLabel(model.Label1, dialog, "Reibfehler:"), faults));
+    auto* faults = MakeList(model.faultList, dialog, 520);
+    auto* memo = MakeMemo(model.advice, dialog);
+    left->addWidget(Captions(MakeLabel(model.faultCaption, dialog, "Reibfehler:"), faults));
     left->addWidget(faults);
     left->addWidget(
-        Captions(MakeLabel(model.Label2, dialog, "Fehlerquellen und Lösungsmöglichkeit:"), memo));
+        Captions(MakeLabel(model.adviceCaption, dialog, "Fehlerquellen und Lösungsmöglichkeit:"), memo));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -38,10 +38,10 @@ QDialog* MakeAdvisorWindow(const advisor::AdvisorDialog& model, QWidget* parent)
     outer->addLayout(left, 1);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = MakePushButton(model.OKBtn, "Beenden", dialog);
-    auto* cancel = MakePushButton(model.CancelBtn, "Abbrechen", dialog);
+    auto* ok = MakePushButton(model.okButton, "Beenden", dialog);
+    auto* cancel = MakePushButton(model.cancelButton, "Abbrechen", dialog);
     cancel->hide();
-    auto* help = MakePushButton(model.HelpBtn, "Hilfe", dialog);
+    auto* help = MakePushButton(model.helpButton, "Hilfe", dialog);
     help->hide();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

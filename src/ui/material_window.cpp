@@ -31,38 +31,38 @@ QDialog* MakeMaterialWindow(const PreciseMaterialDialog& model, QWidget* parent)
 
     auto* material = MakeGroup("Material:", dialog);
     auto* grid = new QGridLayout(material);
-    auto* grades = MakeListBox(model.listBox1, material);
+    auto* grades = MakeListBox(model.gradeList, material);
     grades->setMinimumWidth(180);
-    grid->addWidget(Captions(MakeLabel(model.label1, material, "Bezeichnung:"), grades), 0, 0);
+    grid->addWidget(Captions(MakeLabel(model.nameCaption, material, "Bezeichnung:"), grades), 0, 0);
     grid->addWidget(grades, 1, 0, 6, 1);
-    auto* kc = MakeField(model.edit2, material);
+    auto* kc = MakeField(model.baseForce, material);
     grid->addWidget(
-        Captions(MakeLabel(model.label3, material, "spezifische Schnittkraft (kc):"), kc), 0, 1, 1,
+        Captions(MakeLabel(model.forceCaption, material, "spezifische Schnittkraft (kc):"), kc), 0, 1, 1,
         3);
     grid->addWidget(kc, 1, 1);
-    grid->addWidget(MakeLabel(model.label4, material, "N/mm²"), 1, 2);
-    auto* mc = MakeField(model.edit1, material);
+    grid->addWidget(MakeLabel(model.forceUnit, material, "N/mm²"), 1, 2);
+    auto* mc = MakeField(model.exponent, material);
     grid->addWidget(
-        Captions(MakeLabel(model.label2, material, "Spanungsdickenexponent (mc)"), mc), 2, 1, 1, 3);
+        Captions(MakeLabel(model.exponentCaption, material, "Spanungsdickenexponent (mc)"), mc), 2, 1, 1, 3);
     grid->addWidget(mc, 3, 1);
-    auto* bar = MakeBar(model.scrollBar1, material);
+    auto* bar = MakeBar(model.multiplierBar, material);
     bar->setMinimumWidth(120);
-    auto* factor = MakeField(model.edit3, material, 60);
+    auto* factor = MakeField(model.multiplier, material, 60);
     NameBarAndField(bar, factor, "Multiplikator");
-    grid->addWidget(MakeLabel(model.label5, material, "Multiplikator"), 4, 1, 1, 3);
+    grid->addWidget(MakeLabel(model.multiplierCaption, material, "Multiplikator"), 4, 1, 1, 3);
     grid->addWidget(bar, 5, 1, 1, 2);
     grid->addWidget(factor, 5, 3);
-    grid->addWidget(MakeLabel(model.label6, material, "0"), 6, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(MakeLabel(model.label7, material, "1"), 6, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(MakeLabel(model.multiplierMin, material, "0"), 6, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(MakeLabel(model.multiplierMax, material, "1"), 6, 2, Qt::AlignRight | Qt::AlignTop);
     left->addWidget(material);
 
     auto* actual = MakeGroup("Tatsächlich verwendete spez. Schnittkraft:", dialog);
     auto* row = new QHBoxLayout(actual);
     // Each field named as the term of the product it shows.
     const std::tuple<const Field*, int, const char*, const char*> terms[] = {
-        {&model.edit4, 70, "x", "kc1.1"},
-        {&model.edit5, 50, "=", "Multiplikator"},
-        {&model.edit6, 80, "N/mm²", "Ergebnis in N/mm²"}};
+        {&model.baseForceCopy, 70, "x", "kc1.1"},
+        {&model.multiplierCopy, 50, "=", "Multiplikator"},
+        {&model.actualForce, 80, "N/mm²", "Ergebnis in N/mm²"}};
     for (const auto& [term, width, sign, name] : terms) {
         auto* field = MakeField(*term, actual, width);
         field->setAccessibleName(actual->title() + " " + QString::fromUtf8(name));
@@ -71,7 +71,7 @@ QDialog* MakeMaterialWindow(const PreciseMaterialDialog& model, QWidget* parent)
     }
     row->addStretch(1);
     left->addWidget(actual);
-    left->addWidget(MakeCheck(model.checkBox1, "Automatische Wertübergabe", dialog));
+    left->addWidget(MakeCheck(model.autoHandOver, "Automatische Wertübergabe", dialog));
     outer->addLayout(left, 1);
 
     auto* buttons = new QVBoxLayout;

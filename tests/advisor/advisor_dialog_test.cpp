@@ -27,21 +27,18 @@ class AdvisorDialogTest : public ::testing::Test {
 TEST_F(AdvisorDialogTest, CreatedHiddenWithItsDesignTexts) {
     EXPECT_FALSE(dialog.visible);
     EXPECT_EQ(dialog.caption, "Reibfehler und deren Beseitigung");
-    EXPECT_EQ(dialog.Label1.caption, "Reibfehler:");
-    EXPECT_EQ(dialog.Label2.caption, "Fehlerquellen und Lösungsmöglichkeit:");
-    EXPECT_EQ(dialog.ComboBox1.count(), 0);
-    EXPECT_TRUE(dialog.Memo1.lines.empty());
-    EXPECT_EQ(dialog.OKBtn.caption, "Beenden");
-    EXPECT_TRUE(dialog.OKBtn.visible);
-    EXPECT_FALSE(dialog.CancelBtn.visible);
-    EXPECT_FALSE(dialog.HelpBtn.visible);
+    EXPECT_EQ(dialog.faultCaption.caption, "Reibfehler:");
+    EXPECT_EQ(dialog.adviceCaption.caption, "Fehlerquellen und Lösungsmöglichkeit:");
+    EXPECT_EQ(dialog.faultList.count(), 0);
+    EXPECT_TRUE(dialog.advice.lines.empty());
+    EXPECT_EQ(dialog.okButton.caption, "Beenden");
+    EXPECT_TRUE(dialog.okButton.visible);
+    EXPECT_FALSE(dialog.cancelButton.visible);
+    EXPECT_FALSE(dialog.helpButton.visible);
     EXPECT_EQ(dialog.boundPage(), -1);
-    for (const char* name :
-         {"Label1", "Label2", "ComboBox1", "Memo1", "OKBtn", "CancelBtn", "HelpBtn"})
-        EXPECT_NE(dialog.find(name), nullptr) << name;
     // The hidden buttons take no clicks.
-    EXPECT_FALSE(dialog.userClick("HelpBtn"));
-    EXPECT_FALSE(dialog.userClick("CancelBtn"));
+    EXPECT_FALSE(dialog.userClick(dialog.helpButton));
+    EXPECT_FALSE(dialog.userClick(dialog.cancelButton));
 }
 
 TEST_F(AdvisorDialogTest, OpeningShowsThePagesCaptionLabelFaultsAndFirstEntry) {
@@ -77,17 +74,17 @@ TEST_F(AdvisorDialogTest, OpeningShowsThePagesCaptionLabelFaultsAndFirstEntry) {
         EXPECT_TRUE(dialog.visible);
         EXPECT_EQ(dialog.boundPage(), c.page);
         EXPECT_EQ(dialog.caption, c.caption);
-        EXPECT_EQ(dialog.Label1.caption, c.label);
-        EXPECT_EQ(dialog.Label2.caption, "Fehlerquellen und deren Lösungsmöglichkeit:");
-        ASSERT_EQ(dialog.ComboBox1.count(), c.faults);
-        EXPECT_EQ(dialog.ComboBox1.index(), 0);
-        EXPECT_EQ(dialog.ComboBox1.items().front(), c.firstFault);
-        EXPECT_EQ(dialog.ComboBox1.items().back(), c.lastFault);
-        ASSERT_FALSE(dialog.Memo1.lines.empty());
-        EXPECT_EQ(dialog.Memo1.lines, EntryOf(c.page, 0));
-        EXPECT_EQ(dialog.Memo1.lines.front(), "Fehlerursachen:");
+        EXPECT_EQ(dialog.faultCaption.caption, c.label);
+        EXPECT_EQ(dialog.adviceCaption.caption, "Fehlerquellen und deren Lösungsmöglichkeit:");
+        ASSERT_EQ(dialog.faultList.count(), c.faults);
+        EXPECT_EQ(dialog.faultList.index(), 0);
+        EXPECT_EQ(dialog.faultList.items().front(), c.firstFault);
+        EXPECT_EQ(dialog.faultList.items().back(), c.lastFault);
+        ASSERT_FALSE(dialog.advice.lines.empty());
+        EXPECT_EQ(dialog.advice.lines, EntryOf(c.page, 0));
+        EXPECT_EQ(dialog.advice.lines.front(), "Fehlerursachen:");
         if (c.firstEntryLast != nullptr) {
-            EXPECT_EQ(dialog.Memo1.lines.back(), c.firstEntryLast);
+            EXPECT_EQ(dialog.advice.lines.back(), c.firstEntryLast);
         }
     }
 }
@@ -96,17 +93,17 @@ TEST_F(AdvisorDialogTest, PagesWithoutAdviceLeaveTheDialogAsItWas) {
     for (int page : {4, 6, -1, 7}) {
         EXPECT_FALSE(dialog.openFor(page)) << page;
         EXPECT_FALSE(dialog.visible);
-        EXPECT_EQ(dialog.ComboBox1.count(), 0);
+        EXPECT_EQ(dialog.faultList.count(), 0);
     }
     ASSERT_TRUE(dialog.openFor(1));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 4));
-    const std::vector<std::string> memo = dialog.Memo1.lines;
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 4));
+    const std::vector<std::string> memo = dialog.advice.lines;
     for (int page : {4, 6}) {
         EXPECT_FALSE(dialog.openFor(page));
         EXPECT_TRUE(dialog.visible);
         EXPECT_EQ(dialog.caption, "Fehler beim Drehen und deren Beseitigung");
-        EXPECT_EQ(dialog.ComboBox1.index(), 4);
-        EXPECT_EQ(dialog.Memo1.lines, memo);
+        EXPECT_EQ(dialog.faultList.index(), 4);
+        EXPECT_EQ(dialog.advice.lines, memo);
         EXPECT_EQ(dialog.boundPage(), 1);
     }
 }
@@ -114,97 +111,97 @@ TEST_F(AdvisorDialogTest, PagesWithoutAdviceLeaveTheDialogAsItWas) {
 TEST_F(AdvisorDialogTest, SelectingAFaultShowsItsEntry) {
     for (int page : {0, 1, 2, 3, 5}) {
         ASSERT_TRUE(dialog.openFor(page));
-        for (int f = 0; f < dialog.ComboBox1.count(); ++f) {
-            ASSERT_TRUE(dialog.userSelect("ComboBox1", f));
-            EXPECT_EQ(dialog.Memo1.lines, EntryOf(page, f)) << page << " " << f;
+        for (int f = 0; f < dialog.faultList.count(); ++f) {
+            ASSERT_TRUE(dialog.userSelect(dialog.faultList, f));
+            EXPECT_EQ(dialog.advice.lines, EntryOf(page, f)) << page << " " << f;
         }
         // Going back replaces the memo instead of appending to it.
-        ASSERT_TRUE(dialog.userSelect("ComboBox1", 0));
-        EXPECT_EQ(dialog.Memo1.lines, EntryOf(page, 0));
+        ASSERT_TRUE(dialog.userSelect(dialog.faultList, 0));
+        EXPECT_EQ(dialog.advice.lines, EntryOf(page, 0));
     }
 }
 
 TEST_F(AdvisorDialogTest, DrillingFaultsSevenAndEightShowTheSameEntry) {
     ASSERT_TRUE(dialog.openFor(2));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 6));
-    const std::vector<std::string> seventh = dialog.Memo1.lines;
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 7));
-    EXPECT_EQ(dialog.Memo1.lines, seventh);
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 6));
+    const std::vector<std::string> seventh = dialog.advice.lines;
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 7));
+    EXPECT_EQ(dialog.advice.lines, seventh);
     EXPECT_EQ(seventh, (std::vector<std::string>{"Fehlerursachen:", "1: Bohrer war stumpf.", " ",
                                                  "Lösung zu 1:", "Bohrer schleifen"}));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 8));
-    EXPECT_EQ(dialog.Memo1.lines.size(), 6u);
-    EXPECT_EQ(dialog.Memo1.lines[1], "1: Bohrer hat schlechte Führung.");
-    EXPECT_EQ(dialog.Memo1.lines.back(), "Spitzenwinkel vergrößern.");
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 8));
+    EXPECT_EQ(dialog.advice.lines.size(), 6u);
+    EXPECT_EQ(dialog.advice.lines[1], "1: Bohrer hat schlechte Führung.");
+    EXPECT_EQ(dialog.advice.lines.back(), "Spitzenwinkel vergrößern.");
 }
 
 TEST_F(AdvisorDialogTest, ListStaysBoundToTheOperationItWasFilledFor) {
     // Opened on "Sägen"; the main window then shows "Reiben", which the
     // dialog is not told about.
     ASSERT_TRUE(dialog.openFor(5));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 11));
-    EXPECT_EQ(dialog.Memo1.lines.size(), 23u);
-    EXPECT_EQ(dialog.Memo1.lines[1], "1: Material nicht geglüht.");
-    EXPECT_EQ(dialog.Memo1.lines.back(), "Mitdrehen zu verhindern.");
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 11));
+    EXPECT_EQ(dialog.advice.lines.size(), 23u);
+    EXPECT_EQ(dialog.advice.lines[1], "1: Material nicht geglüht.");
+    EXPECT_EQ(dialog.advice.lines.back(), "Mitdrehen zu verhindern.");
     EXPECT_EQ(dialog.caption, "Sägefehler und deren Beseitigung");
 }
 
 TEST_F(AdvisorDialogTest, OpeningAgainRefillsForThePageShownThen) {
     ASSERT_TRUE(dialog.openFor(5));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 15));
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 15));
     ASSERT_TRUE(dialog.openFor(3));
     EXPECT_TRUE(dialog.visible);
     EXPECT_EQ(dialog.caption, "Reibfehler und deren Beseitigung");
-    EXPECT_EQ(dialog.Label1.caption, "Reibfehler:");
-    EXPECT_EQ(dialog.ComboBox1.count(), 5);
-    EXPECT_EQ(dialog.ComboBox1.index(), 0);
-    EXPECT_EQ(dialog.Memo1.lines, EntryOf(3, 0));
+    EXPECT_EQ(dialog.faultCaption.caption, "Reibfehler:");
+    EXPECT_EQ(dialog.faultList.count(), 5);
+    EXPECT_EQ(dialog.faultList.index(), 0);
+    EXPECT_EQ(dialog.advice.lines, EntryOf(3, 0));
     // The fifth reaming fault, not the fifth sawing fault.
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 4));
-    EXPECT_EQ(dialog.Memo1.lines, EntryOf(3, 4));
-    EXPECT_FALSE(dialog.userSelect("ComboBox1", 5));
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 4));
+    EXPECT_EQ(dialog.advice.lines, EntryOf(3, 4));
+    EXPECT_FALSE(dialog.userSelect(dialog.faultList, 5));
 
     // The same page again starts over at its first fault.
     ASSERT_TRUE(dialog.openFor(3));
-    EXPECT_EQ(dialog.ComboBox1.index(), 0);
-    EXPECT_EQ(dialog.Memo1.lines, EntryOf(3, 0));
+    EXPECT_EQ(dialog.faultList.index(), 0);
+    EXPECT_EQ(dialog.advice.lines, EntryOf(3, 0));
 }
 
 TEST_F(AdvisorDialogTest, BeendenHidesAndKeepsTheContents) {
     ASSERT_TRUE(dialog.openFor(0));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 6));
-    ASSERT_TRUE(dialog.userClick("OKBtn"));
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 6));
+    ASSERT_TRUE(dialog.userClick(dialog.okButton));
     EXPECT_FALSE(dialog.visible);
-    EXPECT_FALSE(dialog.OKBtn.down());
-    EXPECT_EQ(dialog.ComboBox1.index(), 6);
-    EXPECT_EQ(dialog.Memo1.lines, EntryOf(0, 6));
+    EXPECT_FALSE(dialog.okButton.down());
+    EXPECT_EQ(dialog.faultList.index(), 6);
+    EXPECT_EQ(dialog.advice.lines, EntryOf(0, 6));
     EXPECT_EQ(dialog.caption, "Fehler beim Fräsen und deren Beseitigung");
     ASSERT_TRUE(dialog.openFor(0));
     EXPECT_TRUE(dialog.visible);
-    EXPECT_EQ(dialog.ComboBox1.index(), 0);
+    EXPECT_EQ(dialog.faultList.index(), 0);
 }
 
 TEST_F(AdvisorDialogTest, SelectionsOutsideTheListChangeNothing) {
     ASSERT_TRUE(dialog.openFor(2));
-    ASSERT_TRUE(dialog.userSelect("ComboBox1", 3));
-    const std::vector<std::string> memo = dialog.Memo1.lines;
-    EXPECT_FALSE(dialog.userSelect("ComboBox1", 9));
-    EXPECT_FALSE(dialog.userSelect("ComboBox1", -1));
-    EXPECT_EQ(dialog.ComboBox1.index(), 3);
-    EXPECT_EQ(dialog.Memo1.lines, memo);
+    ASSERT_TRUE(dialog.userSelect(dialog.faultList, 3));
+    const std::vector<std::string> memo = dialog.advice.lines;
+    EXPECT_FALSE(dialog.userSelect(dialog.faultList, 9));
+    EXPECT_FALSE(dialog.userSelect(dialog.faultList, -1));
+    EXPECT_EQ(dialog.faultList.index(), 3);
+    EXPECT_EQ(dialog.advice.lines, memo);
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_F(AdvisorDialogTest, ASelectionOfNoRowShowsAnEmptyMemo) {
     // Before the first opening the list is empty.
-    dialog.ComboBox1.onChange();
-    EXPECT_TRUE(dialog.Memo1.lines.empty());
+    dialog.faultList.onChange();
+    EXPECT_TRUE(dialog.advice.lines.empty());
 
     ASSERT_TRUE(dialog.openFor(1));
-    dialog.ComboBox1.select(-1);
-    dialog.ComboBox1.onChange();
-    EXPECT_TRUE(dialog.Memo1.lines.empty());
-    EXPECT_EQ(dialog.ComboBox1.count(), 11);
+    dialog.faultList.select(-1);
+    dialog.faultList.onChange();
+    EXPECT_TRUE(dialog.advice.lines.empty());
+    EXPECT_EQ(dialog.faultList.count(), 11);
 }
 
 } // namespace

@@ -27,8 +27,8 @@ class MaterialDialogTest : public ::testing::TestWithParam<char> {
     MessageRecorder messages;
     HelpRecorder help;
     Shell shell{messages, help, GetParam()};
-    Field millingKc{"Edit13"};
-    Field turningKc{"Edit47"};
+    Field millingKc{"millingKc"};
+    Field turningKc{"turningKc"};
     Texts millingSaw, turningSaw;
     std::unique_ptr<PreciseMaterialDialog> dialog;
 
@@ -55,21 +55,17 @@ class MaterialDialogTest : public ::testing::TestWithParam<char> {
     }
     Texts fields() const {
         const auto& d = *dialog;
-        return {d.edit1.text(), d.edit2.text(), d.edit3.text(),
-                d.edit4.text(), d.edit5.text(), d.edit6.text()};
+        return {d.exponent.text(),      d.baseForce.text(),      d.multiplier.text(),
+                d.baseForceCopy.text(), d.multiplierCopy.text(), d.actualForce.text()};
     }
 };
 
 TEST_P(MaterialDialogTest, CreatedHiddenWithAutomaticTransferAndActive) {
     EXPECT_EQ(shell.state.preciseMaterialActive, 1);
     EXPECT_FALSE(dialog->visible());
-    EXPECT_TRUE(dialog->checkBox1.checked);
-    EXPECT_EQ(dialog->checkBox1.caption, "Automatische Wertübergabe");
+    EXPECT_TRUE(dialog->autoHandOver.checked);
+    EXPECT_EQ(dialog->autoHandOver.caption, "Automatische Wertübergabe");
     EXPECT_FALSE(dialog->cancelButton.visible);
-    for (const char* name : {"ListBox1", "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6",
-                             "ScrollBar1", "CheckBox1", "OKBtn", "CancelBtn", "HelpBtn", "Label1",
-                             "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})
-        EXPECT_NE(dialog->find(name), nullptr) << name;
     for (const Control* c : dialog->controls())
         if (auto* f = dynamic_cast<const Field*>(c)) {
             EXPECT_FALSE(f->editable) << f->name();
@@ -82,11 +78,11 @@ TEST_P(MaterialDialogTest, CreatedHiddenWithAutomaticTransferAndActive) {
 
 TEST_P(MaterialDialogTest, MillingHssGroupOneHandsOverTheProduct) {
     refreshFor(0, 1, 1);
-    EXPECT_EQ(dialog->listBox1.index(), 0);
+    EXPECT_EQ(dialog->gradeList.index(), 0);
     EXPECT_EQ(fields(), (Texts{S("0.3"), "1550", S("0.8"), "1550", S("0.8"), "1240"}));
-    EXPECT_EQ(dialog->scrollBar1.min(), 0);
-    EXPECT_EQ(dialog->scrollBar1.max(), 10);
-    EXPECT_EQ(dialog->scrollBar1.position(), 8);
+    EXPECT_EQ(dialog->multiplierBar.min(), 0);
+    EXPECT_EQ(dialog->multiplierBar.max(), 10);
+    EXPECT_EQ(dialog->multiplierBar.position(), 8);
     EXPECT_EQ(millingKc.text(), "1240");
     EXPECT_EQ(turningKc.text(), "1240");
     EXPECT_EQ(millingSaw, Texts{"1240"});
@@ -95,11 +91,11 @@ TEST_P(MaterialDialogTest, MillingHssGroupOneHandsOverTheProduct) {
 
 TEST_P(MaterialDialogTest, TurningCastIronUsesMultiplierOne) {
     refreshFor(1, 2, 7);
-    EXPECT_EQ(dialog->listBox1.items(), (Texts{"GG-15", "GG-25"}));
+    EXPECT_EQ(dialog->gradeList.items(), (Texts{"GG-15", "GG-25"}));
     EXPECT_EQ(fields(), (Texts{S("0.21"), "935", "1", "935", "1", "935"}));
-    EXPECT_EQ(dialog->scrollBar1.position(), 10);
+    EXPECT_EQ(dialog->multiplierBar.position(), 10);
     EXPECT_EQ(turningKc.text(), "935");
-    ASSERT_TRUE(dialog->userSelect("ListBox1", 1));
+    ASSERT_TRUE(dialog->userSelect(dialog->gradeList, 1));
     EXPECT_EQ(fields(), (Texts{S("0.26"), "1140", "1", "1140", "1", "1140"}));
     EXPECT_EQ(turningKc.text(), "935"); // a grade click hands nothing over
 }
@@ -123,14 +119,14 @@ TEST_P(MaterialDialogTest, GradeListsAndEveryRowOfBothModes) {
         for (int group = 0; group <= 11; ++group) {
             refreshFor(mode == 1 ? 0 : 1, mode, group);
             const Texts& expected = (mode == 1 ? mode1 : mode2)[static_cast<size_t>(group)];
-            ASSERT_EQ(dialog->listBox1.items(), expected) << "mode " << mode << " group " << group;
+            ASSERT_EQ(dialog->gradeList.items(), expected) << "mode " << mode << " group " << group;
             // Select every entry as the user would: mc and kc1.1 of its row.
-            for (int i = 0; i < dialog->listBox1.count(); ++i) {
-                dialog->userSelect("ListBox1", i);
+            for (int i = 0; i < dialog->gradeList.count(); ++i) {
+                dialog->userSelect(dialog->gradeList, i);
                 const int row = GradeRows(mode, group)[static_cast<size_t>(i)];
                 EXPECT_EQ(dialog->selectedRow(), row);
-                EXPECT_EQ(dialog->edit1.text(), shell.numbers.write(MaterialExponent(row)));
-                EXPECT_EQ(dialog->edit2.text(), std::to_string(MaterialBaseForce(row)));
+                EXPECT_EQ(dialog->exponent.text(), shell.numbers.write(MaterialExponent(row)));
+                EXPECT_EQ(dialog->baseForce.text(), std::to_string(MaterialBaseForce(row)));
             }
         }
 }
@@ -143,18 +139,18 @@ TEST_P(MaterialDialogTest, ExponentsAsListed) {
     for (auto [row, text] : mc)
         EXPECT_EQ(shell.numbers.write(MaterialExponent(row)), S(text)) << row;
     refreshFor(1, 2, 2);
-    dialog->userSelect("ListBox1", 1);
-    EXPECT_EQ(dialog->listBox1.text(), "15 CrMo 5");
-    EXPECT_EQ(dialog->edit1.text(), S("0.23"));
-    dialog->userSelect("ListBox1", 2);
-    EXPECT_EQ(dialog->listBox1.text(), "16 MnCr 5");
-    EXPECT_EQ(dialog->edit1.text(), S("0.27"));
+    dialog->userSelect(dialog->gradeList, 1);
+    EXPECT_EQ(dialog->gradeList.text(), "15 CrMo 5");
+    EXPECT_EQ(dialog->exponent.text(), S("0.23"));
+    dialog->userSelect(dialog->gradeList, 2);
+    EXPECT_EQ(dialog->gradeList.text(), "16 MnCr 5");
+    EXPECT_EQ(dialog->exponent.text(), S("0.27"));
 }
 
 TEST_P(MaterialDialogTest, NoGradesGiveZeroEverywhere) {
     const Texts zeros = {"0", "0", "1", "0", "1", "0"};
     refreshFor(1, 2, 4);
-    EXPECT_EQ(dialog->listBox1.items(), Texts{"Keine Werte vorh."});
+    EXPECT_EQ(dialog->gradeList.items(), Texts{"Keine Werte vorh."});
     EXPECT_EQ(fields(), zeros);
     EXPECT_EQ(turningKc.text(), "0");
     EXPECT_EQ(millingKc.text(), "0");
@@ -162,59 +158,59 @@ TEST_P(MaterialDialogTest, NoGradesGiveZeroEverywhere) {
     // Group 0: an empty list reads as no grade.
     refreshFor(1, 2, 1);
     refreshFor(1, 2, 0);
-    EXPECT_EQ(dialog->listBox1.count(), 0);
-    EXPECT_EQ(dialog->listBox1.index(), -1);
+    EXPECT_EQ(dialog->gradeList.count(), 0);
+    EXPECT_EQ(dialog->gradeList.index(), -1);
     EXPECT_EQ(fields(), zeros);
 
     // A click that leaves no row selected.
     refreshFor(1, 2, 1);
-    dialog->listBox1.select(-1);
-    dialog->listBox1.onChange();
+    dialog->gradeList.select(-1);
+    dialog->gradeList.onChange();
     EXPECT_EQ(fields(), zeros);
     EXPECT_EQ(dialog->selectedRow(), 0);
 
     // Mode 1 asked for a group above 7.
     refreshFor(0, 1, 9);
-    EXPECT_EQ(dialog->listBox1.items(), Texts{"Keine Werte vorh."});
-    EXPECT_EQ(dialog->edit6.text(), "0");
+    EXPECT_EQ(dialog->gradeList.items(), Texts{"Keine Werte vorh."});
+    EXPECT_EQ(dialog->actualForce.text(), "0");
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_P(MaterialDialogTest, MultiplierBar) {
     refreshFor(0, 1, 1); // kc1.1 1550
     millingSaw.clear();
-    ASSERT_TRUE(dialog->userScroll("ScrollBar1", 0));
+    ASSERT_TRUE(dialog->userScroll(dialog->multiplierBar, 0));
     EXPECT_EQ(fields(), (Texts{S("0.3"), "1550", "0", "1550", "0", "0"}));
-    dialog->userScroll("ScrollBar1", 10);
+    dialog->userScroll(dialog->multiplierBar, 10);
     EXPECT_EQ(fields(), (Texts{S("0.3"), "1550", "1", "1550", "1", "1550"}));
-    dialog->userScroll("ScrollBar1", 3);
-    EXPECT_EQ(dialog->edit3.text(), S("0.3"));
-    EXPECT_EQ(dialog->edit6.text(), "465");
-    dialog->userScroll("ScrollBar1", 1);
-    EXPECT_EQ(dialog->edit3.text(), S("0.1"));
-    EXPECT_EQ(dialog->edit6.text(), "155");
-    dialog->userScroll("ScrollBar1", 99); // kept inside 0..10
-    EXPECT_EQ(dialog->scrollBar1.position(), 10);
-    EXPECT_EQ(dialog->edit3.text(), "1");
+    dialog->userScroll(dialog->multiplierBar, 3);
+    EXPECT_EQ(dialog->multiplier.text(), S("0.3"));
+    EXPECT_EQ(dialog->actualForce.text(), "465");
+    dialog->userScroll(dialog->multiplierBar, 1);
+    EXPECT_EQ(dialog->multiplier.text(), S("0.1"));
+    EXPECT_EQ(dialog->actualForce.text(), "155");
+    dialog->userScroll(dialog->multiplierBar, 99); // kept inside 0..10
+    EXPECT_EQ(dialog->multiplierBar.position(), 10);
+    EXPECT_EQ(dialog->multiplier.text(), "1");
     // The bar is the dialog's own business: nothing handed over...
     EXPECT_EQ(millingKc.text(), "1240");
     EXPECT_TRUE(millingSaw.empty());
     // ...and the multiplier holds for a grade click, until the next refresh.
-    dialog->userScroll("ScrollBar1", 5);
-    dialog->userSelect("ListBox1", 6);
+    dialog->userScroll(dialog->multiplierBar, 5);
+    dialog->userSelect(dialog->gradeList, 6);
     EXPECT_EQ(fields(), (Texts{S("0.21"), "935", S("0.5"), "935", S("0.5"), S("467.5")}));
     refreshFor(0, 1, 1);
-    EXPECT_EQ(dialog->edit3.text(), S("0.8"));
-    EXPECT_EQ(dialog->listBox1.index(), 0);
+    EXPECT_EQ(dialog->multiplier.text(), S("0.8"));
+    EXPECT_EQ(dialog->gradeList.index(), 0);
 }
 
 TEST_P(MaterialDialogTest, WithoutAutomaticTransferOnlyClosingHandsOver) {
-    ASSERT_TRUE(dialog->userClick("CheckBox1"));
-    EXPECT_FALSE(dialog->checkBox1.checked);
+    ASSERT_TRUE(dialog->userClick(dialog->autoHandOver));
+    EXPECT_FALSE(dialog->autoHandOver.checked);
     millingKc.setText("1111");
     turningKc.setText("2222");
     refreshFor(0, 1, 2); // 1835 × 0.8
-    EXPECT_EQ(dialog->edit6.text(), "1468");
+    EXPECT_EQ(dialog->actualForce.text(), "1468");
     EXPECT_EQ(millingKc.text(), "1111");
     EXPECT_EQ(turningKc.text(), "2222");
     EXPECT_TRUE(millingSaw.empty());
@@ -222,7 +218,7 @@ TEST_P(MaterialDialogTest, WithoutAutomaticTransferOnlyClosingHandsOver) {
     OpenMaterialDialog(shell);
     EXPECT_TRUE(dialog->visible());
     EXPECT_EQ(millingKc.text(), "1111");
-    ASSERT_TRUE(dialog->userClick("OKBtn"));
+    ASSERT_TRUE(dialog->userClick(dialog->okButton));
     EXPECT_FALSE(dialog->visible());
     EXPECT_EQ(millingKc.text(), "1468");
     EXPECT_EQ(turningKc.text(), "1468");
@@ -231,7 +227,7 @@ TEST_P(MaterialDialogTest, WithoutAutomaticTransferOnlyClosingHandsOver) {
 
     // The close box does the same.
     OpenMaterialDialog(shell);
-    dialog->userScroll("ScrollBar1", 10);
+    dialog->userScroll(dialog->multiplierBar, 10);
     dialog->userClose();
     EXPECT_FALSE(dialog->visible());
     EXPECT_EQ(millingKc.text(), "1835");
@@ -244,21 +240,21 @@ TEST_P(MaterialDialogTest, OpeningRefreshesAndShowsWithoutBlocking) {
     shell.state.activeMaterialGroup = 6;
     OpenMaterialDialog(shell);
     EXPECT_TRUE(dialog->visible());
-    EXPECT_EQ(dialog->listBox1.items(), Texts{"X 5 NiCrTi 26 15"});
+    EXPECT_EQ(dialog->gradeList.items(), Texts{"X 5 NiCrTi 26 15"});
     EXPECT_EQ(turningKc.text(), "1975"); // automatic transfer
     // The pages stay usable: a refresh while shown rebuilds the open dialog.
     refreshFor(1, 2, 7);
     EXPECT_TRUE(dialog->visible());
-    EXPECT_EQ(dialog->listBox1.items(), (Texts{"GG-15", "GG-25"}));
+    EXPECT_EQ(dialog->gradeList.items(), (Texts{"GG-15", "GG-25"}));
     EXPECT_EQ(turningKc.text(), "935");
 }
 
 TEST_P(MaterialDialogTest, CancelledDialogHandsNothingOver) {
-    dialog->checkBox1.checked = false;
+    dialog->autoHandOver.checked = false;
     refreshFor(0, 1, 3);
     dialog->open();
     // The cancel button is hidden: the user cannot press it.
-    EXPECT_FALSE(dialog->userClick("CancelBtn"));
+    EXPECT_FALSE(dialog->userClick(dialog->cancelButton));
     EXPECT_TRUE(dialog->visible());
     dialog->cancelButton.onClick();
     EXPECT_FALSE(dialog->visible());
@@ -282,7 +278,7 @@ TEST_P(MaterialDialogTest, ClosingAHiddenDialogDoesNothing) {
 }
 
 TEST_P(MaterialDialogTest, HelpOpensTopic110) {
-    ASSERT_TRUE(dialog->userClick("HelpBtn"));
+    ASSERT_TRUE(dialog->userClick(dialog->helpButton));
     dialog->userHelp();
     EXPECT_EQ(help.topics, (std::vector<int>{110, 110}));
     EXPECT_EQ(shell.state.helpContext, 104);
@@ -291,7 +287,7 @@ TEST_P(MaterialDialogTest, HelpOpensTopic110) {
 TEST_P(MaterialDialogTest, InactiveDialogIgnoresRefresh) {
     shell.state.preciseMaterialActive = 0;
     refreshFor(0, 1, 1);
-    EXPECT_EQ(dialog->listBox1.count(), 0);
+    EXPECT_EQ(dialog->gradeList.count(), 0);
     EXPECT_EQ(millingKc.text(), "1240");
     EXPECT_EQ(turningKc.text(), "");
 }
@@ -319,13 +315,14 @@ TEST_P(MaterialDialogTest, RandomEventsKeepTheProductConsistent) {
             refreshFor(pick(0, 6), pick(0, 3), pick(0, 255));
             break;
         case 1:
-            dialog->userSelect("ListBox1", pick(-2, 9));
+            dialog->userSelect(dialog->gradeList, pick(-2, 9));
             break;
         case 2:
-            dialog->userScroll("ScrollBar1", pick(-5, 15));
+            dialog->userScroll(dialog->multiplierBar, pick(-5, 15));
             break;
         case 3:
-            dialog->userClick(pick(0, 1) ? "CheckBox1" : "OKBtn");
+            dialog->userClick(pick(0, 1) ? static_cast<const Control&>(dialog->autoHandOver)
+                                         : dialog->okButton);
             break;
         case 4:
             OpenMaterialDialog(shell);
@@ -334,8 +331,8 @@ TEST_P(MaterialDialogTest, RandomEventsKeepTheProductConsistent) {
             dialog->userClose();
             break;
         case 6:
-            dialog->listBox1.select(pick(-2, 9));
-            dialog->listBox1.onChange();
+            dialog->gradeList.select(pick(-2, 9));
+            dialog->gradeList.onChange();
             break;
         default:
             shell.state.preciseMaterialActive = static_cast<std::uint8_t>(pick(0, 4) != 0);
@@ -345,16 +342,16 @@ TEST_P(MaterialDialogTest, RandomEventsKeepTheProductConsistent) {
         const int row = d.selectedRow();
         ASSERT_GE(row, 0);
         ASSERT_LE(row, 14);
-        ASSERT_GE(d.scrollBar1.position(), 0);
-        ASSERT_LE(d.scrollBar1.position(), 10);
-        if (d.listBox1.count() == 0) continue; // before the first refresh
-        const double multiplier = shell.numbers.parse(d.edit3.text());
-        ASSERT_EQ(multiplier, d.scrollBar1.position() / 10.0);
-        ASSERT_EQ(d.edit2.text(), std::to_string(MaterialBaseForce(row)));
+        ASSERT_GE(d.multiplierBar.position(), 0);
+        ASSERT_LE(d.multiplierBar.position(), 10);
+        if (d.gradeList.count() == 0) continue; // before the first refresh
+        const double multiplier = shell.numbers.parse(d.multiplier.text());
+        ASSERT_EQ(multiplier, d.multiplierBar.position() / 10.0);
+        ASSERT_EQ(d.baseForce.text(), std::to_string(MaterialBaseForce(row)));
         ASSERT_EQ(
-            d.edit6.text(),
+            d.actualForce.text(),
             shell.numbers.write(static_cast<long double>(MaterialBaseForce(row)) * multiplier));
-        ASSERT_EQ(d.edit1.text(), shell.numbers.write(MaterialExponent(row)));
+        ASSERT_EQ(d.exponent.text(), shell.numbers.write(MaterialExponent(row)));
     }
     EXPECT_TRUE(messages.entries.empty());
 }

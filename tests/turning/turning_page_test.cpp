@@ -393,7 +393,7 @@ TEST_P(TurningPageTest, GroupPressHandsTheDialogKcToThePage) {
     shell.currentPage = 1;
     shell.state.forceDialogMode = 2;
     click(page.groupButtons[6]); // group 7: "GG-15", kc1.1 935, multiplier 1
-    EXPECT_EQ(dialog.listBox1.items(), (std::vector<std::string>{"GG-15", "GG-25"}));
+    EXPECT_EQ(dialog.gradeList.items(), (std::vector<std::string>{"GG-15", "GG-25"}));
     EXPECT_EQ(page.kc.text(), "935");
     // class 5: Vc 100..220 -> 160, f 0.4, ap 1..6 -> 3.5
     EXPECT_EQ(page.power.text(), S("4.98666666666667"));
