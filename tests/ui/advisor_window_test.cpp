@@ -21,21 +21,23 @@ class AdvisorWindowTest : public QObject {
     void opensForThePageAndShowsTheSelectedFault() {
         MainWindow w(',');
         w.show();
-        QVERIFY(w.findChild<QDialog*>("TBtnRightDlg3") == nullptr); // built on first use
+        const Models m(w);
+        QVERIFY(w.findChild<QDialog*>(zerbo::advisor::AdvisorDialog::kName.data()) == nullptr); // built on first use
 
         ClickTab(Find<QTabBar>(&w, "TabSet"), 2);
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton37"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.main.advisorButton), Qt::LeftButton);
         QDialog* advisor = w.advisorWindow();
+        // The form name, checked on purpose: it is what the dialog is known by.
         QCOMPARE(advisor->objectName(), QString("TBtnRightDlg3"));
         QVERIFY(advisor->isVisible());
         QCOMPARE(advisor->windowTitle(), QString("Fehler beim Bohren und deren Beseitigung"));
-        QCOMPARE(Find<QLabel>(advisor, "Label1")->text(), QString("Bohrfehler:"));
-        QCOMPARE(Find<QLabel>(advisor, "Label2")->text(),
+        QCOMPARE(Find<QLabel>(advisor, m.advisor.faultCaption)->text(), QString("Bohrfehler:"));
+        QCOMPARE(Find<QLabel>(advisor, m.advisor.adviceCaption)->text(),
                  QString("Fehlerquellen und deren Lösungsmöglichkeit:"));
-        auto* faults = Find<QComboBox>(advisor, "ComboBox1");
+        auto* faults = Find<QComboBox>(advisor, m.advisor.faultList);
         QCOMPARE(faults->count(), 9);
         QCOMPARE(faults->currentIndex(), 0);
-        auto* memo = Find<QPlainTextEdit>(advisor, "Memo1");
+        auto* memo = Find<QPlainTextEdit>(advisor, m.advisor.advice);
         QVERIFY(memo->toPlainText().startsWith("Fehlerursachen:"));
 
         // Drilling faults 7 and 8 show the same entry.
@@ -49,13 +51,13 @@ class AdvisorWindowTest : public QObject {
 
         // The main window stays usable while the advisor is open.
         ClickTab(Find<QTabBar>(&w, "TabSet"), 4);
-        QVERIFY(!Find<QToolButton>(&w, "SpeedButton37")->isEnabled());
+        QVERIFY(!Find<QToolButton>(&w, m.main.advisorButton)->isEnabled());
         QVERIFY(advisor->isVisible());
 
-        QTest::mouseClick(Find<QPushButton>(advisor, "OKBtn"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(advisor, m.advisor.okButton), Qt::LeftButton);
         QVERIFY(!advisor->isVisible());
-        QVERIFY(Find<QPushButton>(advisor, "HelpBtn")->isHidden());
-        QVERIFY(Find<QPushButton>(advisor, "CancelBtn")->isHidden());
+        QVERIFY(Find<QPushButton>(advisor, m.advisor.helpButton)->isHidden());
+        QVERIFY(Find<QPushButton>(advisor, m.advisor.cancelButton)->isHidden());
     }
 };
 

@@ -43,7 +43,7 @@ class ApplicationTest : public QObject {
         MainWindow w(',');
         w.show();
         w.buildAll();
-        auto* editable = Find<QLineEdit>(&w, "Edit68"); // a calculator input
+        auto* editable = Find<QLineEdit>(&w, Models(w).calculator.diameter);
         std::unique_ptr<QMenu> menu(editable->createStandardContextMenu());
         const QStringList texts = ActionTexts(menu.get());
         for (const char* german : {"Rückgängig", "Ausschneiden", "Kopieren", "Einfügen", "Löschen",

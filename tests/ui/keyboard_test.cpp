@@ -44,9 +44,10 @@ class KeyboardTest : public QObject {
     void escapeClosesAnOpenListOnly() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* list = Find<QComboBox>(&w, "ComboBox5");
+        auto* list = Find<QComboBox>(&w, m.milling.toolList);
         list->setFocus();
         list->showPopup();
         QVERIFY(list->view()->isVisible());
@@ -63,17 +64,18 @@ class KeyboardTest : public QObject {
     void ctrlTabAndCtrlPageKeysSwitchPages() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         auto* notebook = Find<QStackedWidget>(&w, "Notebook");
         auto* tabs = Find<QTabBar>(&w, "TabSet");
-        auto* advisor = Find<QToolButton>(&w, "SpeedButton37");
+        auto* advisor = Find<QToolButton>(&w, m.main.advisorButton);
         auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
             QCOMPARE(tabs->currentIndex(), notebook->currentIndex());
             QCOMPARE(w.workbench().main().pageIndex(), notebook->currentIndex());
         };
-        Find<QComboBox>(&w, "ComboBox5")->setFocus();
+        Find<QComboBox>(&w, m.milling.toolList)->setFocus();
         press(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(notebook->currentIndex(), 1);
         press(Qt::Key_PageDown, Qt::ControlModifier);
@@ -84,7 +86,8 @@ class KeyboardTest : public QObject {
         press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(notebook->currentIndex(), 3);
         QVERIFY(advisor->isEnabled());
-        for (int i = 0; i < 4; ++i) press(Qt::Key_PageUp, Qt::ControlModifier);
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(notebook->currentIndex(), 6); // round from the first page to the last
         press(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(notebook->currentIndex(), 0);
@@ -93,10 +96,11 @@ class KeyboardTest : public QObject {
     void scrollBarKeysMoveLikeTheMouse() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         // Milling: the Vc bar sets Vc, and n and Vf follow.
-        auto* bar = Find<QScrollBar>(&w, "ScrollBar2");
-        auto* vc = Find<QLineEdit>(&w, "Edit9");
-        auto* n = Find<QLineEdit>(&w, "Edit6");
+        auto* bar = Find<QScrollBar>(&w, m.milling.speedBar);
+        auto* vc = Find<QLineEdit>(&w, m.milling.cuttingSpeed);
+        auto* n = Find<QLineEdit>(&w, m.milling.results.spindleSpeed);
         QVERIFY(bar->focusPolicy() & Qt::TabFocus);
         bar->setFocus();
         QTest::keyClick(bar, Qt::Key_End);
@@ -115,17 +119,19 @@ class KeyboardTest : public QObject {
 
         // Turning: the diameter bar, 80 mm in a few keys instead of 50 clicks.
         ClickTab(Find<QTabBar>(&w, "TabSet"), 1);
-        auto* diameter = Find<QScrollBar>(&w, "ScrollBar17");
+        auto* diameter = Find<QScrollBar>(&w, m.turning.diameterBar);
         diameter->setFocus();
-        const QString before = Find<QLineEdit>(&w, "Edit46")->text();
+        const QString before = Find<QLineEdit>(&w, m.turning.spindleSpeed)->text();
         QTest::keyClick(diameter, Qt::Key_PageDown);
-        QCOMPARE(Find<QLineEdit>(&w, "Edit61")->text(), QString::number(diameter->value()));
-        QVERIFY(Find<QLineEdit>(&w, "Edit46")->text() != before);
+        QCOMPARE(Find<QLineEdit>(&w, m.turning.diameter)->text(),
+                 QString::number(diameter->value()));
+        QVERIFY(Find<QLineEdit>(&w, m.turning.spindleSpeed)->text() != before);
     }
 
     void everyPageHasOneFocusChain() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         auto* tabs = Find<QTabBar>(&w, "TabSet");
@@ -141,7 +147,7 @@ class KeyboardTest : public QObject {
             int firstOfPanel = 0;
             while (firstOfPanel < chain.size() && !panel->isAncestorOf(chain[firstOfPanel]))
                 ++firstOfPanel;
-            QVERIFY(chain.mid(firstOfPanel).contains(Find<QWidget>(&w, "OKBtn")));
+            QVERIFY(chain.mid(firstOfPanel).contains(Find<QWidget>(&w, m.main.okButton)));
             for (QWidget* c : chain.mid(0, firstOfPanel))
                 QVERIFY2(notebook->currentWidget()->isAncestorOf(c), qPrintable(c->objectName()));
             // Every bar the page shows is in the chain.
@@ -154,24 +160,25 @@ class KeyboardTest : public QObject {
     void escapeInADialogIsItsCloseBox() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         // The precise-material dialog hands its kc over as on closing.
-        QTest::mouseClick(Find<QPushButton>(&w, "SpeedButton19"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&w, m.milling.materialButton), Qt::LeftButton);
         QDialog* material = w.materialWindow();
         QVERIFY(material->isVisible());
-        auto* multiplier = Find<QScrollBar>(material, "ScrollBar1");
+        auto* multiplier = Find<QScrollBar>(material, m.material.multiplierBar);
         multiplier->setFocus();
         QTest::keyClick(multiplier, Qt::Key_Home);
-        QCOMPARE(Find<QLineEdit>(material, "Edit6")->text(), QString("0"));
-        QVERIFY(Find<QLineEdit>(&w, "Edit13")->text() != QString("0"));
+        QCOMPARE(Find<QLineEdit>(material, m.material.actualForce)->text(), QString("0"));
+        QVERIFY(Find<QLineEdit>(&w, m.milling.results.kc)->text() != QString("0"));
         QTest::keyClick(multiplier, Qt::Key_Escape);
         QVERIFY(!material->isVisible());
-        QCOMPARE(Find<QLineEdit>(&w, "Edit13")->text(), QString("0"));
+        QCOMPARE(Find<QLineEdit>(&w, m.milling.results.kc)->text(), QString("0"));
         QVERIFY(!w.workbench().materialDialog().visible());
 
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton37"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.main.advisorButton), Qt::LeftButton);
         QDialog* advisor = w.advisorWindow();
         QVERIFY(advisor->isVisible());
-        QTest::keyClick(Find<QComboBox>(advisor, "ComboBox1"), Qt::Key_Escape);
+        QTest::keyClick(Find<QComboBox>(advisor, m.advisor.faultList), Qt::Key_Escape);
         QVERIFY(!advisor->isVisible());
         QVERIFY(!w.workbench().advisor().visible);
         QVERIFY(w.isVisible());

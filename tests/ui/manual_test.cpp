@@ -95,7 +95,7 @@ class ManualTest : public QObject {
         MainWindow w(',');
         w.show();
         auto* tabs = Find<QTabBar>(&w, "TabSet");
-        auto* ok = Find<QPushButton>(&w, "OKBtn");
+        auto* ok = Find<QPushButton>(&w, Models(w).main.okButton);
         auto* title = Find<QLabel>(&w.helpWindow(), "HelpTitle");
         const char* pages[] = {"fraesen.html", "drehen.html", "bohren.html",
                                "reiben.html",  "senken.html", "saegen.html"};
@@ -169,7 +169,7 @@ class ManualTest : public QObject {
         MainWindow w(',');
         w.show();
         ClickTab(Find<QTabBar>(&w, "TabSet"), 6);
-        auto* diameter = Find<QLineEdit>(&w, "Edit68");
+        auto* diameter = Find<QLineEdit>(&w, Models(w).calculator.diameter);
         for (const char* text : {"abc", "1,2,3", "1.250,5", ",", "-", " "}) {
             const SeenMessage seen = WithMessages([&] { Type(diameter, text); });
             QVERIFY2(seen.count > 0, text);

@@ -20,7 +20,9 @@ class MaterialWindowTest : public QObject {
     void opensWithoutBlockingAndComputesKc() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         QDialog* dialog = w.materialWindow();
+        // The form name, checked on purpose: it is what the dialog is known by.
         QCOMPARE(dialog->objectName(), QString("TBtnRightDlg1"));
         QVERIFY(!dialog->isVisible());
         auto& shell = w.workbench().shell();
@@ -33,19 +35,19 @@ class MaterialWindowTest : public QObject {
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         QCOMPARE(dialog->windowTitle(), QString("Genaue Materialbestimmung"));
-        QVERIFY(Find<QCheckBox>(dialog, "CheckBox1")->isChecked());
+        QVERIFY(Find<QCheckBox>(dialog, m.material.autoHandOver)->isChecked());
 
-        auto* grades = Find<QListWidget>(dialog, "ListBox1");
+        auto* grades = Find<QListWidget>(dialog, m.material.gradeList);
         QCOMPARE(grades->count(), 6);
         QCOMPARE(grades->item(0)->text(), QString("S235JR (St37-2)"));
         QTest::mouseClick(grades->viewport(), Qt::LeftButton, {},
                           grades->visualItemRect(grades->item(1)).center());
-        QCOMPARE(Find<QLineEdit>(dialog, "Edit2")->text(), QString("1750"));
-        QCOMPARE(Find<QLineEdit>(dialog, "Edit1")->text(), QString("0,27"));
+        QCOMPARE(Find<QLineEdit>(dialog, m.material.baseForce)->text(), QString("1750"));
+        QCOMPARE(Find<QLineEdit>(dialog, m.material.exponent)->text(), QString("0,27"));
 
-        auto* bar = Find<QScrollBar>(dialog, "ScrollBar1");
+        auto* bar = Find<QScrollBar>(dialog, m.material.multiplierBar);
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(Find<QLineEdit>(dialog, "Edit6")->text(), QString("1750"));
+        QCOMPARE(Find<QLineEdit>(dialog, m.material.actualForce)->text(), QString("1750"));
 
         // The main window stays usable while the dialog is open.
         ClickTab(Find<QTabBar>(&w, "TabSet"), 6);
@@ -54,9 +56,9 @@ class MaterialWindowTest : public QObject {
         QTest::keyClick(grades, Qt::Key_F1);
         QCOMPARE(w.helpWindow().topic(), 110);
 
-        QTest::mouseClick(Find<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(dialog, m.material.okButton), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
-        QVERIFY(Find<QPushButton>(dialog, "CancelBtn")->isHidden());
+        QVERIFY(Find<QPushButton>(dialog, m.material.cancelButton)->isHidden());
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+using namespace zerbo;
 using namespace zerbo::ui;
 using namespace zerbo::ui::testing;
 
@@ -21,13 +22,13 @@ using namespace zerbo::ui::testing;
 class OperationPagesTest : public QObject {
     Q_OBJECT
 
-    static QString Text(QWidget* root, const char* name) {
-        return Find<QLineEdit>(root, name)->text();
+    static QString Text(QWidget* root, const Field& field) {
+        return Find<QLineEdit>(root, field)->text();
     }
 
     // Selects an item by its text as the user would pick it.
-    static void Choose(QWidget* root, const char* name, const QString& item) {
-        auto* box = Find<QComboBox>(root, name);
+    static void Choose(QWidget* root, const List& list, const QString& item) {
+        auto* box = Find<QComboBox>(root, list);
         const int index = box->findText(item);
         QVERIFY2(index >= 0, qPrintable(item));
         box->setCurrentIndex(index);
@@ -38,161 +39,171 @@ class OperationPagesTest : public QObject {
     void millingStartsFilledAndFollowsTheUser() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         // Results are there before the first click.
-        QCOMPARE(Text(&w, "Edit13"), QString("1240"));
-        QCOMPARE(Text(&w, "Edit14"), QString("2"));
-        QVERIFY(!Text(&w, "Edit6").isEmpty());
-        QVERIFY(!Text(&w, "Edit10").isEmpty());
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton20")->isChecked());
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton5")->isChecked());
-        QVERIFY(!Find<QToolButton>(&w, "SpeedButton47")->isEnabled());
-        QVERIFY(Find<QPlainTextEdit>(&w, "Memo2")->toPlainText().startsWith("Bau-"));
+        QCOMPARE(Text(&w, m.milling.results.kc), QString("1240"));
+        QCOMPARE(Text(&w, m.milling.width), QString("2"));
+        QVERIFY(!Text(&w, m.milling.results.spindleSpeed).isEmpty());
+        QVERIFY(!Text(&w, m.milling.results.power).isEmpty());
+        QVERIFY(Find<QToolButton>(&w, m.milling.hssButton)->isChecked());
+        QVERIFY(Find<QToolButton>(&w, m.milling.groupButtons[0])->isChecked());
+        QVERIFY(!Find<QToolButton>(&w, m.milling.groupButtons[7])->isEnabled());
+        QVERIFY(Find<QPlainTextEdit>(&w, m.milling.groupText)->toPlainText().startsWith("Bau-"));
 
         // Moving the speed bar rewrites Vc and with it n.
-        const QString n = Text(&w, "Edit6");
-        auto* vcBar = Find<QScrollBar>(&w, "ScrollBar2");
+        const QString n = Text(&w, m.milling.results.spindleSpeed);
+        auto* vcBar = Find<QScrollBar>(&w, m.milling.speedBar);
         vcBar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(Text(&w, "Edit9"), QString::number(vcBar->maximum()));
-        QVERIFY(Text(&w, "Edit6") != n);
+        QCOMPARE(Text(&w, m.milling.cuttingSpeed), QString::number(vcBar->maximum()));
+        QVERIFY(Text(&w, m.milling.results.spindleSpeed) != n);
 
         // "WP" hides the cutter-length group; "VHM" makes groups 8..11 available.
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton21"), Qt::LeftButton);
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton1")->isHidden());
-        QVERIFY(Find<QComboBox>(&w, "ComboBox5")->currentText().startsWith("Wendeplattenfräser"));
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton25"), Qt::LeftButton);
-        QVERIFY(!Find<QToolButton>(&w, "SpeedButton1")->isHidden());
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton47")->isEnabled());
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton47"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.wpButton), Qt::LeftButton);
+        QVERIFY(Find<QToolButton>(&w, m.milling.normalButton)->isHidden());
+        QVERIFY(Find<QComboBox>(&w, m.milling.toolList)
+                    ->currentText()
+                    .startsWith("Wendeplattenfräser"));
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.vhmButton), Qt::LeftButton);
+        QVERIFY(!Find<QToolButton>(&w, m.milling.normalButton)->isHidden());
+        QVERIFY(Find<QToolButton>(&w, m.milling.groupButtons[7])->isEnabled());
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.groupButtons[7]), Qt::LeftButton);
         QCOMPARE(int(w.workbench().shell().state.activeMaterialGroup), 8);
     }
 
     void werkstoffHandsTheChosenKcToMilling() {
         MainWindow w(',');
         w.show();
-        QTest::mouseClick(Find<QPushButton>(&w, "SpeedButton19"), Qt::LeftButton);
+        const Models m(w);
+        QTest::mouseClick(Find<QPushButton>(&w, m.milling.materialButton), Qt::LeftButton);
         QDialog* dialog = w.materialWindow();
         QVERIFY(dialog->isVisible());
-        auto* grades = Find<QListWidget>(dialog, "ListBox1");
+        auto* grades = Find<QListWidget>(dialog, m.material.gradeList);
         QCOMPARE(grades->count(), 8); // group 1 of the seven-group scheme
         QTest::mouseClick(grades->viewport(), Qt::LeftButton, {},
                           grades->visualItemRect(grades->item(6)).center()); // GG-15
-        const QString kc = Text(dialog, "Edit6");
-        const QString pe = Text(&w, "Edit10");
-        QTest::mouseClick(Find<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+        const QString kc = Text(dialog, m.material.actualForce);
+        const QString pe = Text(&w, m.milling.results.power);
+        QTest::mouseClick(Find<QPushButton>(dialog, m.material.okButton), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(Text(&w, "Edit13"), kc);
-        QVERIFY(Text(&w, "Edit10") != pe); // Pe follows the new kc
+        QCOMPARE(Text(&w, m.milling.results.kc), kc);
+        QVERIFY(Text(&w, m.milling.results.power) != pe); // Pe follows the new kc
     }
 
     void turningFollowsItsBars() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         ClickTab(Find<QTabBar>(&w, "TabSet"), 1);
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton23")->isChecked()); // WP
-        QCOMPARE(Find<QComboBox>(&w, "ComboBox26")->currentText(), QString("Außendrehen"));
-        QCOMPARE(Text(&w, "Edit61"), QString("30"));
-        const QString n = Text(&w, "Edit46");
-        Find<QScrollBar>(&w, "ScrollBar17")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(Text(&w, "Edit61"), QString("31"));
-        QVERIFY(Text(&w, "Edit46") != n);
+        QVERIFY(Find<QToolButton>(&w, m.turning.wpButton)->isChecked()); // WP
+        QCOMPARE(Find<QComboBox>(&w, m.turning.operationList)->currentText(),
+                 QString("Außendrehen"));
+        QCOMPARE(Text(&w, m.turning.diameter), QString("30"));
+        const QString n = Text(&w, m.turning.spindleSpeed);
+        Find<QScrollBar>(&w, m.turning.diameterBar)
+            ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(Text(&w, m.turning.diameter), QString("31"));
+        QVERIFY(Text(&w, m.turning.spindleSpeed) != n);
         // Entering the page brought the dialog's kc and with it Pe.
-        QVERIFY(!Text(&w, "Edit47").isEmpty());
-        QVERIFY(!Text(&w, "Edit48").isEmpty());
+        QVERIFY(!Text(&w, m.turning.kc).isEmpty());
+        QVERIFY(!Text(&w, m.turning.power).isEmpty());
 
         // Boring shows the shank list and the overhang bar.
-        auto* operation = Find<QComboBox>(&w, "ComboBox26");
+        auto* operation = Find<QComboBox>(&w, m.turning.operationList);
         operation->setCurrentIndex(1);
         emit operation->activated(1);
-        QVERIFY(!Find<QComboBox>(&w, "ComboBox19")->isHidden());
-        QVERIFY(!Find<QScrollBar>(&w, "ScrollBar16")->isHidden());
+        QVERIFY(!Find<QComboBox>(&w, m.turning.shankList)->isHidden());
+        QVERIFY(!Find<QScrollBar>(&w, m.turning.overhangBar)->isHidden());
     }
 
     void drillingRaisesCoatedHssAndPutsFeedRangesOnTheBar() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         ClickTab(Find<QTabBar>(&w, "TabSet"), 2);
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton17")->isChecked()); // HSS
-        QCOMPARE(Text(&w, "Edit54"), QString("N"));
-        QCOMPARE(Find<QLabel>(&w, "Label151")->text(), QString("Spitzenw.:"));
-        QVERIFY(Find<QLineEdit>(&w, "Edit64")->isHidden());
+        QVERIFY(Find<QToolButton>(&w, m.drilling.hssButton)->isChecked()); // HSS
+        QCOMPARE(Text(&w, m.drilling.info1), QString("N"));
+        QCOMPARE(Find<QLabel>(&w, m.drilling.info2Caption)->text(), QString("Spitzenw.:"));
+        QVERIFY(Find<QLineEdit>(&w, m.drilling.feedStep.field)->isHidden());
 
         // Coated HSS twist drill at 5 mm: f 0.12 and Vc 30..50 raised by 5 % and 15 %.
-        Choose(&w, "ComboBox22", "TiN-beschichtet");
-        Choose(&w, "ComboBox23", "5");
-        QVERIFY(!Find<QLineEdit>(&w, "Edit64")->isHidden());
-        QCOMPARE(Text(&w, "Edit64"), QString("5%"));
-        QCOMPARE(Text(&w, "Edit65"), QString("15%"));
-        auto* vcBar = Find<QScrollBar>(&w, "ScrollBar9");
+        Choose(&w, m.drilling.coatingList, "TiN-beschichtet");
+        Choose(&w, m.drilling.diameterList, "5");
+        QVERIFY(!Find<QLineEdit>(&w, m.drilling.feedStep.field)->isHidden());
+        QCOMPARE(Text(&w, m.drilling.feedStep.field), QString("5%"));
+        QCOMPARE(Text(&w, m.drilling.speedStep.field), QString("15%"));
+        auto* vcBar = Find<QScrollBar>(&w, m.drilling.speedBar);
         QCOMPARE(vcBar->minimum(), 345);
         QCOMPARE(vcBar->maximum(), 575);
         QCOMPARE(vcBar->value(), 460);
-        QCOMPARE(Text(&w, "Edit38"), QString("46"));
-        QCOMPARE(Find<QLabel>(&w, "Label109")->text(), QString("34,5"));
-        QCOMPARE(Find<QLabel>(&w, "Label110")->text(), QString("57,5"));
-        QCOMPARE(Text(&w, "Edit37"), QString("0,126"));
-        QVERIFY(Find<QScrollBar>(&w, "ScrollBar14")->isHidden());
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton56"), Qt::LeftButton);
-        QCOMPARE(Text(&w, "Edit65"), QString("16%"));
+        QCOMPARE(Text(&w, m.drilling.cuttingSpeed), QString("46"));
+        QCOMPARE(Find<QLabel>(&w, m.drilling.speedMin)->text(), QString("34,5"));
+        QCOMPARE(Find<QLabel>(&w, m.drilling.speedMax)->text(), QString("57,5"));
+        QCOMPARE(Text(&w, m.drilling.feed), QString("0,126"));
+        QVERIFY(Find<QScrollBar>(&w, m.drilling.feedBar)->isHidden());
+        QTest::mouseClick(Find<QToolButton>(&w, m.drilling.speedStep.up), Qt::LeftButton);
+        QCOMPARE(Text(&w, m.drilling.speedStep.field), QString("16%"));
         QCOMPARE(vcBar->maximum(), 580);
 
         // DIN 6537 "TiAIN-beschichtet" at 5 mm: the feed range 0.25-0.45 on the bar.
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton18"), Qt::LeftButton);
-        QVERIFY(Find<QLineEdit>(&w, "Edit64")->isHidden());
-        Choose(&w, "ComboBox21", "VHM-Spiralbohrer DIN 6537 kurz");
-        Choose(&w, "ComboBox23", "5");
-        auto* feedBar = Find<QScrollBar>(&w, "ScrollBar14");
+        QTest::mouseClick(Find<QToolButton>(&w, m.drilling.carbideButton), Qt::LeftButton);
+        QVERIFY(Find<QLineEdit>(&w, m.drilling.feedStep.field)->isHidden());
+        Choose(&w, m.drilling.toolList, "VHM-Spiralbohrer DIN 6537 kurz");
+        Choose(&w, m.drilling.diameterList, "5");
+        auto* feedBar = Find<QScrollBar>(&w, m.drilling.feedBar);
         QVERIFY(!feedBar->isHidden());
         QCOMPARE(feedBar->minimum(), 2500);
         QCOMPARE(feedBar->maximum(), 4500);
         QCOMPARE(feedBar->value(), 3500);
-        QCOMPARE(Text(&w, "Edit37"), QString("0,35"));
-        QCOMPARE(Find<QLabel>(&w, "Label155")->text(), QString("0,25"));
-        QCOMPARE(Text(&w, "Edit55"), QString("2"));
-        const QString vf = Text(&w, "Edit40");
+        QCOMPARE(Text(&w, m.drilling.feed), QString("0,35"));
+        QCOMPARE(Find<QLabel>(&w, m.drilling.feedMin)->text(), QString("0,25"));
+        QCOMPARE(Text(&w, m.drilling.edges), QString("2"));
+        const QString vf = Text(&w, m.drilling.results.feedRate);
         feedBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        QCOMPARE(Text(&w, "Edit37"), QString("0,36"));
-        QVERIFY(Text(&w, "Edit40") != vf);
+        QCOMPARE(Text(&w, m.drilling.feed), QString("0,36"));
+        QVERIFY(Text(&w, m.drilling.results.feedRate) != vf);
 
         // "TiN-beschichtet" at 20 mm has no feed: an empty field and zero results.
-        Choose(&w, "ComboBox22", "TiN-beschichtet");
-        Choose(&w, "ComboBox23", "20");
-        QCOMPARE(Text(&w, "Edit37"), QString());
+        Choose(&w, m.drilling.coatingList, "TiN-beschichtet");
+        Choose(&w, m.drilling.diameterList, "20");
+        QCOMPARE(Text(&w, m.drilling.feed), QString());
         QVERIFY(feedBar->isHidden());
-        QCOMPARE(Text(&w, "Edit40"), QString("0"));
-        QCOMPARE(Text(&w, "Edit42"), QString("0"));
+        QCOMPARE(Text(&w, m.drilling.results.feedRate), QString("0"));
+        QCOMPARE(Text(&w, m.drilling.results.power), QString("0"));
     }
 
     // Long cutters: the window shows the speed n is computed from.
     void longCutterShowsTheSpeedItComputesWith() {
         MainWindow w('.');
         w.show();
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton2"), Qt::LeftButton);
-        QCOMPARE(Find<QLabel>(&w, "Label29")->text(), QString("8"));
-        QCOMPARE(Find<QLabel>(&w, "Label30")->text(), QString("11"));
-        QCOMPARE(Text(&w, "Edit9"), QString("9"));
-        auto* bar = Find<QScrollBar>(&w, "ScrollBar2");
+        const Models m(w);
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.longButton), Qt::LeftButton);
+        QCOMPARE(Find<QLabel>(&w, m.milling.speedMin)->text(), QString("8"));
+        QCOMPARE(Find<QLabel>(&w, m.milling.speedMax)->text(), QString("11"));
+        QCOMPARE(Text(&w, m.milling.cuttingSpeed), QString("9"));
+        auto* bar = Find<QScrollBar>(&w, m.milling.speedBar);
         QCOMPARE(bar->minimum(), 8);
         QCOMPARE(bar->maximum(), 11);
         QCOMPARE(bar->value(), 9);
-        QCOMPARE(Text(&w, "Edit6"), QString("1432.39448782706"));
-        QCOMPARE(Text(&w, "Edit5"), QString("11.4591559026165"));
+        QCOMPARE(Text(&w, m.milling.results.spindleSpeed), QString("1432.39448782706"));
+        QCOMPARE(Text(&w, m.milling.results.feedRate), QString("11.4591559026165"));
 
-        auto* teeth = Find<QComboBox>(&w, "ComboBox6");
+        auto* teeth = Find<QComboBox>(&w, m.milling.teethList);
         teeth->setCurrentIndex(1);
         emit teeth->activated(1);
-        QCOMPARE(Text(&w, "Edit9"), QString("9"));
+        QCOMPARE(Text(&w, m.milling.cuttingSpeed), QString("9"));
         QCOMPARE(bar->value(), 9);
-        QCOMPARE(Text(&w, "Edit6"), QString("1432.39448782706"));
+        QCOMPARE(Text(&w, m.milling.results.spindleSpeed), QString("1432.39448782706"));
     }
 
     void deepCutTakesTheLongCutterSpeed() {
         MainWindow w('.');
         w.show();
-        Find<QScrollBar>(&w, "ScrollBar3")->setValue(46);
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton2")->isChecked());
-        QCOMPARE(Text(&w, "Edit6"), QString("1432.39448782706"));
-        QCOMPARE(Text(&w, "Edit11"), QString("1.05424234304072"));
-        QCOMPARE(Text(&w, "Edit10"), QString("0.0311252501278689"));
+        const Models m(w);
+        Find<QScrollBar>(&w, m.milling.depthBar)->setValue(46);
+        QVERIFY(Find<QToolButton>(&w, m.milling.longButton)->isChecked());
+        QCOMPARE(Text(&w, m.milling.results.spindleSpeed), QString("1432.39448782706"));
+        QCOMPARE(Text(&w, m.milling.results.removalRate), QString("1.05424234304072"));
+        QCOMPARE(Text(&w, m.milling.results.power), QString("0.0311252501278689"));
     }
 };
 

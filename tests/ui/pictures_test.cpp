@@ -152,12 +152,15 @@ class PicturesTest : public QObject {
     void glyphButtonsShowIconsAndKeepTheirCaptions() {
         MainWindow w(',');
         w.buildAll();
-        const std::pair<const char*, const char*> buttons[] = {
-            {"SpeedButton26", "▽▽▽▽"}, {"SpeedButton27", "▽▽▽"}, {"SpeedButton28", "▽▽"},
-            {"SpeedButton29", "▽"},    {"SpeedButton30", "∼"},   {"SpeedButton14", "▼"},
-            {"SpeedButton15", "▲"}};
-        for (const auto& [name, caption] : buttons) {
-            auto* b = Find<QToolButton>(&w, name);
+        const Models m(w);
+        const auto& classes = m.turning.classButtons;
+        const std::pair<const zerbo::Button*, const char*> buttons[] = {
+            {&classes[0], "▽▽▽▽"}, {&classes[1], "▽▽▽"}, {&classes[2], "▽▽"},
+            {&classes[3], "▽"},    {&classes[4], "∼"},   {&m.milling.speedIncreaseDown, "▼"},
+            {&m.milling.speedIncreaseUp, "▲"}};
+        for (const auto& [button, caption] : buttons) {
+            const char* name = button->name().c_str();
+            auto* b = Find<QToolButton>(&w, *button);
             QVERIFY2(!b->icon().pixmap(b->iconSize()).isNull(), name);
             QCOMPARE(b->toolButtonStyle(), Qt::ToolButtonIconOnly);
             QCOMPARE(b->text(), QString(caption));

@@ -14,8 +14,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -26,7 +26,9 @@ using namespace zerbo::ui::testing;
 namespace {
 
 // Without whitespace: the sheet may wrap a long value anywhere.
-QString Squeezed(QString text) { return text.remove(QRegularExpression("\\s")); }
+QString Squeezed(QString text) {
+    return text.remove(QRegularExpression("\\s"));
+}
 
 // The text of a PDF as poppler reads it, in the order it was written (no
 // joining of a line that ends in "-" with the next), without whitespace.
@@ -78,18 +80,29 @@ class SetupSheetTest : public QObject {
         QTemporaryDir dir;
         MainWindow w(separator);
         w.show();
+        const Models m(w);
         auto* tabs = Find<QTabBar>(&w, "TabSet");
         auto* notebook = Find<QStackedWidget>(&w, "Notebook");
         // Milling keeps working values out of sight; one of them holds a
         // number shown nowhere else.
-        for (zerbo::Control* c : w.workbench().main().page(0).controls())
-            if (c->name() == "Edit3") static_cast<zerbo::Field*>(c)->setText("77.7777");
+        dynamic_cast<zerbo::MillingPage&>(w.workbench().main().page(0))
+            .engagementAngle.setText("77.7777");
         w.syncAll();
-        QVERIFY(Find<QLineEdit>(&w, "Edit3")->isHidden());
+        QVERIFY(Find<QLineEdit>(&w, m.milling.engagementAngle)->isHidden());
         // The coolant memo of each page and some units the sheet must name.
-        const char* coolant[] = {nullptr, nullptr, "Memo5", "Memo4", "Memo3", "Memo1", nullptr};
-        const QStringList units[] = {{"mm/Zahn", "m/min."}, {}, {"mm/U"}, {"mm/U", "m/Min."},
-                                     {"mm/U", "m/Min."}, {"mm² (x1000)", "mm/Min."},
+        const zerbo::Memo* coolant[] = {nullptr,
+                                        nullptr,
+                                        &m.drilling.coolant,
+                                        &m.reaming.coolant,
+                                        &m.countersinking.coolant,
+                                        &m.sawing.coolant,
+                                        nullptr};
+        const QStringList units[] = {{"mm/Zahn", "m/min."},
+                                     {},
+                                     {"mm/U"},
+                                     {"mm/U", "m/Min."},
+                                     {"mm/U", "m/Min."},
+                                     {"mm² (x1000)", "mm/Min."},
                                      {"U/Min.", "mm/Min."}};
         for (int page = 0; page < 7; ++page) {
             ClickTab(tabs, page);
@@ -112,10 +125,9 @@ class SetupSheetTest : public QObject {
             for (auto* button : shown->findChildren<QToolButton*>())
                 if (button->isChecked() && button->isVisibleTo(shown)) expected << button->text();
             for (auto* memo : shown->findChildren<QPlainTextEdit*>())
-                if (memo->isVisibleTo(shown))
-                    expected << memo->toPlainText().split('\n').first();
+                if (memo->isVisibleTo(shown)) expected << memo->toPlainText().split('\n').first();
             if (coolant[page] != nullptr)
-                expected << Find<QPlainTextEdit>(shown, coolant[page])->toPlainText().split('\n');
+                expected << Find<QPlainTextEdit>(shown, *coolant[page])->toPlainText().split('\n');
             for (const QString& text : expected)
                 QVERIFY2(pdf.contains(Squeezed(text)),
                          qPrintable(QString("page %1 lacks '%2' in: %3").arg(page).arg(text, pdf)));
@@ -129,25 +141,26 @@ class SetupSheetTest : public QObject {
     void copiesValuesLineByLine() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         auto* tabs = Find<QTabBar>(&w, "TabSet");
         ClickTab(tabs, 6);
-        Type(Find<QLineEdit>(&w, "Edit68"), "10");
-        Type(Find<QLineEdit>(&w, "Edit69"), "100");
-        Type(Find<QLineEdit>(&w, "Edit71"), "4");
-        Type(Find<QLineEdit>(&w, "Edit72"), "0,1");
+        Type(Find<QLineEdit>(&w, m.calculator.diameter), "10");
+        Type(Find<QLineEdit>(&w, m.calculator.cuttingSpeed), "100");
+        Type(Find<QLineEdit>(&w, m.calculator.edges), "4");
+        Type(Find<QLineEdit>(&w, m.calculator.chipThickness), "0,1");
         QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
         const QStringList expected = {
             "Durchmesser\t10\tmm",
             "Schnittgeschw.\t100\tm/Min.",
-            "Drehzahl\t" + Find<QLineEdit>(&w, "Edit70")->text() + "\tU/Min.",
+            "Drehzahl\t" + Find<QLineEdit>(&w, m.calculator.spindleSpeed)->text() + "\tU/Min.",
             "Schneidenzahl\t4\t",
             "Spandicke\t0,1\tmm",
-            "Vorschub\t" + Find<QLineEdit>(&w, "Edit73")->text() + "\tmm/Min.",
+            "Vorschub\t" + Find<QLineEdit>(&w, m.calculator.feedRate)->text() + "\tmm/Min.",
             ""};
         QCOMPARE(lines, expected);
-        QVERIFY(Find<QLineEdit>(&w, "Edit70")->text().startsWith("3183,0988"));
+        QVERIFY(Find<QLineEdit>(&w, m.calculator.spindleSpeed)->text().startsWith("3183,0988"));
 
         // Milling: choices with the group's first line, inputs with units,
         // results; the hidden working values stay out.
@@ -157,14 +170,16 @@ class SetupSheetTest : public QObject {
         for (const QString& line :
              {QString("Schneidstoffgruppe\tHSS\t"), QString("Fräserlänge\tNormal\t"),
               QString("Werkstoffgruppe\t1 – Bau-, Einsatz-, Nitrier-, Automaten-,\t"),
-              "Werkzeugtyp\t" + Find<QComboBox>(&w, "ComboBox5")->currentText() + "\t",
-              "Vorschub pro Zahn\t" + Find<QLineEdit>(&w, "Edit8")->text() + "\tmm/Zahn",
-              "Schnittgeschw. Vc\t" + Find<QLineEdit>(&w, "Edit9")->text() + "\tm/min.",
-              QString("ae\t2\tmm"),
-              "ap\t" + Find<QLineEdit>(&w, "Edit12")->text() + "\tmm",
+              "Werkzeugtyp\t" + Find<QComboBox>(&w, m.milling.toolList)->currentText() + "\t",
+              "Vorschub pro Zahn\t" + Find<QLineEdit>(&w, m.milling.toothFeed)->text() +
+                  "\tmm/Zahn",
+              "Schnittgeschw. Vc\t" + Find<QLineEdit>(&w, m.milling.cuttingSpeed)->text() +
+                  "\tm/min.",
+              QString("ae\t2\tmm"), "ap\t" + Find<QLineEdit>(&w, m.milling.depth)->text() + "\tmm",
               QString("kc in N/mm²\t1240\t")})
             QVERIFY2(milling.contains(line), qPrintable(line + " not in\n" + milling.join('\n')));
-        QVERIFY(!milling.join('\n').contains(Find<QLineEdit>(&w, "Edit3")->text()));
+        QVERIFY(
+            !milling.join('\n').contains(Find<QLineEdit>(&w, m.milling.engagementAngle)->text()));
         ClickTab(tabs, 2);
         w.copySheetValues();
         QVERIFY(QGuiApplication::clipboard()->text().contains(
@@ -172,12 +187,12 @@ class SetupSheetTest : public QObject {
         // A coated countersink's raise sits after the speed's unit, which is
         // not its caption.
         ClickTab(tabs, 4);
-        auto* coating = Find<QComboBox>(&w, "ComboBox12");
+        auto* coating = Find<QComboBox>(&w, m.countersinking.coatingList);
         coating->setCurrentIndex(1);
         emit coating->activated(1);
         w.copySheetValues();
         QVERIFY(QGuiApplication::clipboard()->text().contains(
-            "\nSchnittgeschw. Vc\t" + Find<QLineEdit>(&w, "Edit67")->text() + "\t\n"));
+            "\nSchnittgeschw. Vc\t" + Find<QLineEdit>(&w, m.countersinking.speedStep.field)->text() + "\t\n"));
         // A machining-class button shows only its surface mark; the sheet
         // says its name as well, under the name of the row.
         ClickTab(tabs, 1);
@@ -195,7 +210,8 @@ class SetupSheetTest : public QObject {
         QTemporaryDir dir;
         MainWindow w(',');
         w.show();
-        auto* print = Find<QPushButton>(&w, "PrintBtn");
+        const Models m(w);
+        auto* print = Find<QPushButton>(&w, m.main.printButton);
         QVERIFY(!print->icon().isNull());
         SetPrintModule(dir.filePath("no-such-module.so"));
         QCOMPARE(WithMessages([&] { print->click(); }).icon, QMessageBox::Warning);
@@ -237,11 +253,13 @@ class SetupSheetTest : public QObject {
         QVERIFY(WithMessages([&] { w.saveSheetPdf(nowhere); }).text.contains(nowhere));
 
         QWidget* group = Find<QStackedWidget>(&w, "Notebook")->widget(5)->findChild<QGroupBox*>();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), group->mapToGlobal(QPoint(2, 2)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                group->mapToGlobal(QPoint(2, 2)));
         WithDialog([&] { QApplication::sendEvent(group, &click); },
                    [](QWidget* open) {
                        QStringList captions;
-                       for (QAction* a : open->actions()) captions << a->text();
+                       for (QAction* a : open->actions())
+                           captions << a->text();
                        QCOMPARE(captions, QStringList({"Drucken", "Als PDF speichern ...",
                                                        "Werte kopieren"}));
                    },
@@ -250,7 +268,7 @@ class SetupSheetTest : public QObject {
 
         // The button's hint follows the hint switch.
         QVERIFY(print->toolTip().isEmpty());
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton51"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.main.hintButton), Qt::LeftButton);
         QCOMPARE(print->toolTip(), QString("Einrichteblatt drucken oder als PDF speichern"));
     }
 };

@@ -26,6 +26,7 @@ class SmallScreenTest : public QObject {
         QCOMPARE(available.size(), QSize(1024, 600));
         MainWindow w(',');
         w.show();
+        const Models m(w);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(w.scrolling());
         QVERIFY(available.contains(w.frameGeometry()));
@@ -33,9 +34,11 @@ class SmallScreenTest : public QObject {
         QVERIFY(w.minimumHeight() < w.maximumHeight());
 
         const QRect window = w.rect();
-        for (const char* name : {"OKBtn", "SpeedButton37", "SpeedButton51", "TabSet"}) {
-            auto* c = Find<QWidget>(&w, name);
-            QVERIFY2(window.contains(QRect(c->mapTo(&w, QPoint(0, 0)), c->size())), name);
+        for (QWidget* c :
+             {Find<QWidget>(&w, m.main.okButton), Find<QWidget>(&w, m.main.advisorButton),
+              Find<QWidget>(&w, m.main.hintButton), Find<QWidget>(&w, "TabSet")}) {
+            QVERIFY2(window.contains(QRect(c->mapTo(&w, QPoint(0, 0)), c->size())),
+                     qPrintable(c->objectName()));
         }
 
         auto* area = w.findChild<QScrollArea*>();
@@ -65,10 +68,10 @@ class SmallScreenTest : public QObject {
         MainWindow w(',');
         w.fitScreen(QRect(0, 0, 1920, 1080));
         w.show();
+        const Models m(w);
         QVERIFY(!w.scrolling());
         QCOMPARE(w.minimumSize(), w.maximumSize());
-        QCOMPARE(w.findChild<QScrollArea*>()->size(),
-                 Find<QStackedWidget>(&w, "Notebook")->size());
+        QCOMPARE(w.findChild<QScrollArea*>()->size(), Find<QStackedWidget>(&w, "Notebook")->size());
         // And back to the small screen.
         w.fitScreen(QGuiApplication::primaryScreen()->availableGeometry());
         QVERIFY(w.scrolling());

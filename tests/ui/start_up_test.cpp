@@ -144,22 +144,24 @@ class StartUpTest : public QObject {
     // dialog never opened is never built.
     void buildsTheRestAfterTheFirstFrame() {
         MainWindow w(',');
+        const Models m(w);
         const QSize size = w.size();
         QVERIFY(!w.fullyBuilt());
-        QVERIFY(w.findChild<QLineEdit*>("Edit13") != nullptr); // milling, shown first
+        QVERIFY(w.findChild<QLineEdit*>(m.milling.results.kc.name().c_str()) !=
+                nullptr); // milling, shown first
         for (int i = 1; i < kPageCount; ++i)
             QVERIFY(PageHolder(w, i)->findChildren<QWidget*>().isEmpty());
-        QVERIFY(w.findChild<QDialog*>("TBtnRightDlg1") == nullptr);
-        QVERIFY(w.findChild<QDialog*>("TBtnRightDlg3") == nullptr);
+        QVERIFY(w.findChild<QDialog*>(zerbo::PreciseMaterialDialog::kFormName.data()) == nullptr);
+        QVERIFY(w.findChild<QDialog*>(zerbo::advisor::AdvisorDialog::kName.data()) == nullptr);
 
         // Turning, reached before anything else was built, shows its model.
         ClickTab(Find<QTabBar>(&w, "TabSet"), 1);
-        QCOMPARE(Find<QLineEdit>(PageHolder(w, 1), "Edit61")->text(), QString("30"));
+        QCOMPARE(Find<QLineEdit>(PageHolder(w, 1), m.turning.diameter)->text(), QString("30"));
         QVERIFY(PageHolder(w, 2)->findChildren<QWidget*>().isEmpty());
         // So does a dialog the model opens.
         w.workbench().materialDialog().open();
         w.syncAll();
-        QVERIFY(Find<QDialog>(&w, "TBtnRightDlg1")->isVisible());
+        QVERIFY(Find<QDialog>(&w, zerbo::PreciseMaterialDialog::kFormName.data())->isVisible());
         w.workbench().materialDialog().userClose();
         ClickTab(Find<QTabBar>(&w, "TabSet"), 0);
 
@@ -171,7 +173,7 @@ class StartUpTest : public QObject {
         w.show();
         QVERIFY(done.wait(10000));
         QCOMPARE(order, (std::vector<QString>{"frame", "built"}));
-        QVERIFY(w.findChild<QDialog*>("TBtnRightDlg3") == nullptr);
+        QVERIFY(w.findChild<QDialog*>(zerbo::advisor::AdvisorDialog::kName.data()) == nullptr);
         QCOMPARE(w.size(), size);
         QVERIFY(w.minimumSize() == w.maximumSize());
         const QSize area = Find<QStackedWidget>(&w, "Notebook")->size();
@@ -200,6 +202,7 @@ class StartUpTest : public QObject {
     void noBuildingWhileAMessageIsOpen() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         ClickTab(Find<QTabBar>(&w, "TabSet"), 6);
         bool builtMeanwhile = true;
         QTimer::singleShot(150, [&] {
@@ -208,7 +211,7 @@ class StartUpTest : public QObject {
             builtMeanwhile = w.fullyBuilt();
             box->button(QMessageBox::Ok)->click();
         });
-        QTest::keyClicks(Find<QLineEdit>(&w, "Edit68"), "x");
+        QTest::keyClicks(Find<QLineEdit>(&w, m.calculator.diameter), "x");
         QVERIFY(!builtMeanwhile);
         QSignalSpy done(&w, &MainWindow::fullyBuiltNow);
         QVERIFY(done.wait(10000));
@@ -224,14 +227,15 @@ class StartUpTest : public QObject {
         MainWindow w(',');
         QSignalSpy done(&w, &MainWindow::fullyBuiltNow);
         w.show();
+        const Models m(w);
         QVERIFY(done.wait(10000));
         QVERIFY(messages.entries.empty());
         // The focus chain runs tab strip, page shown, button panel: the tab
         // strip has the first focus and "Werkstoff" stays the default
         // button that Enter presses, not "Beenden".
         QCOMPARE(QApplication::focusWidget(), Find<QWidget>(&w, "TabSet"));
-        QVERIFY(Find<QPushButton>(&w, "SpeedButton19")->isDefault());
-        QVERIFY(!Find<QPushButton>(&w, "OKBtn")->isDefault());
+        QVERIFY(Find<QPushButton>(&w, m.milling.materialButton)->isDefault());
+        QVERIFY(!Find<QPushButton>(&w, m.main.okButton)->isDefault());
 
         std::vector<QWidget*> roots;
         for (int i = 0; i < kPageCount; ++i)

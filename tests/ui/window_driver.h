@@ -7,6 +7,14 @@
 
 #include "ui/main_window.h"
 
+#include "calculator/calculator_page.h"
+#include "countersinking/countersinking_page.h"
+#include "drilling/drilling_page.h"
+#include "milling/milling_page.h"
+#include "reaming/reaming_page.h"
+#include "sawing/sawing_page.h"
+#include "turning/turning_page.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -32,6 +40,26 @@ template <class W> W* Find(QWidget* root, const Control& control) {
 template <class P> const P& Model(MainWindow& window, int index) {
     return dynamic_cast<const P&>(window.workbench().main().page(index));
 }
+
+// Every model of a window, for finding the widgets of their controls.
+struct Models {
+    explicit Models(MainWindow& w)
+        : milling(Model<MillingPage>(w, 0)), turning(Model<TurningPage>(w, 1)),
+          drilling(Model<DrillingPage>(w, 2)), reaming(Model<ReamingPage>(w, 3)),
+          countersinking(Model<CountersinkingPage>(w, 4)), sawing(Model<SawingPage>(w, 5)),
+          calculator(Model<CalculatorPage>(w, kCalculatorPage)), main(w.workbench().main()),
+          material(w.workbench().materialDialog()), advisor(w.workbench().advisor()) {}
+    const MillingPage& milling;
+    const TurningPage& turning;
+    const DrillingPage& drilling;
+    const ReamingPage& reaming;
+    const CountersinkingPage& countersinking;
+    const SawingPage& sawing;
+    const CalculatorPage& calculator;
+    const MainWindowModel& main;
+    const PreciseMaterialDialog& material;
+    const advisor::AdvisorDialog& advisor;
+};
 
 // Replaces the field's text by typing, one key at a time.
 inline void Type(QLineEdit* field, const QString& text) {

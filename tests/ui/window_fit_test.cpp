@@ -55,6 +55,7 @@ class WindowFitTest : public QObject {
         {
             MainWindow w(',');
             w.show();
+            const Models m(w);
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             QCOMPARE(w.size(), w.sizeHint());
             QCOMPARE(w.minimumSize(), w.maximumSize());
@@ -77,10 +78,15 @@ class WindowFitTest : public QObject {
             QVERIFY2(cuts.isEmpty(), qPrintable(cuts));
 
             // Every result that can show fifteen digits holds the widest text.
-            for (const char* name : {"Edit6", "Edit5", "Edit13", "Edit11", "Edit10", "Edit4",
-                                     "Edit46", "Edit47", "Edit48", "Edit49", "Edit70", "Edit73"}) {
-                auto* field = Find<QLineEdit>(&w, name);
-                QVERIFY2(Cut(field, kWidestNumberText, TextRoom(field)).isEmpty(), name);
+            const auto& r = m.milling.results;
+            for (const zerbo::Field* f :
+                 {&r.spindleSpeed, &r.feedRate, &r.kc, &r.removalRate, &r.power,
+                  &m.milling.chipThickness, &m.turning.spindleSpeed, &m.turning.kc,
+                  &m.turning.power, &m.turning.removalRate, &m.calculator.spindleSpeed,
+                  &m.calculator.feedRate}) {
+                auto* field = Find<QLineEdit>(&w, *f);
+                QVERIFY2(Cut(field, kWidestNumberText, TextRoom(field)).isEmpty(),
+                         f->name().c_str());
             }
         }
         QApplication::setFont(original);

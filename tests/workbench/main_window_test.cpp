@@ -24,7 +24,8 @@ TEST_F(MainWindowTest, StartsOnMillingWithTheDefaults) {
     main.activate();
     EXPECT_EQ(main.title(), "Zerbo");
     const char* captions[] = {"Fräsen", "Drehen", "Bohren", "Reiben", "Senken", "Sägen", "Rechner"};
-    for (int i = 0; i < kPageCount; ++i) EXPECT_EQ(main.page(i).caption(), captions[i]);
+    for (int i = 0; i < kPageCount; ++i)
+        EXPECT_EQ(main.page(i).caption(), captions[i]);
     EXPECT_EQ(bench.shell().state.helpContext, 104);
     EXPECT_FALSE(main.hintsShown());
     EXPECT_FALSE(main.helpButton.visible);
@@ -49,11 +50,11 @@ TEST_F(MainWindowTest, PageChangesSetAdvisorButtonAndHelpTopic) {
 
 TEST_F(MainWindowTest, HintSwitchTogglesAndReassigns) {
     main.okButton.hint.clear();
-    EXPECT_TRUE(main.userClick("SpeedButton51"));
+    EXPECT_TRUE(main.userClick(main.hintButton));
     EXPECT_TRUE(main.hintsShown());
     EXPECT_EQ(main.okButton.hint,
               "Elektronische Tabelle beenden; Werte in Schnittwertrechner übertragen");
-    EXPECT_TRUE(main.userClick("SpeedButton51"));
+    EXPECT_TRUE(main.userClick(main.hintButton));
     EXPECT_FALSE(main.hintsShown());
     EXPECT_FALSE(main.hintButton.down());
     EXPECT_EQ(main.hintButton.hint, "Kurzinfo Ein/Aus");
@@ -61,9 +62,9 @@ TEST_F(MainWindowTest, HintSwitchTogglesAndReassigns) {
 
 TEST_F(MainWindowTest, BeendenCloses) {
     EXPECT_FALSE(main.closed());
-    EXPECT_TRUE(main.userClick("OKBtn"));
+    EXPECT_TRUE(main.userClick(main.okButton));
     EXPECT_TRUE(main.closed());
-    EXPECT_FALSE(main.userClick("HelpBtn")); // hidden: no user can press it
+    EXPECT_FALSE(main.userClick(main.helpButton)); // hidden: no user can press it
     EXPECT_FALSE(main.userClick("NoSuchButton"));
 }
 

@@ -4,6 +4,8 @@
 // Every page shows the speed range of its own last look-up: the shared
 // range written by another page in between never reaches its bar or labels.
 
+#include "milling/milling_page.h"
+#include "turning/turning_page.h"
 #include "workbench/workbench.h"
 
 #include <gtest/gtest.h>
@@ -19,45 +21,40 @@ struct OwnSpeedRange : ::testing::Test {
     HelpRecorder help;
     Workbench bench{messages, help, ','};
     MainWindowModel& main = bench.main();
-    PageModel& milling = main.page(0);
-    PageModel& turning = main.page(1);
-
-    std::string label(PageModel& page, const char* name) {
-        return page.get<Label>(name).caption;
-    }
-    const Bar& bar(PageModel& page, const char* name) { return page.get<Bar>(name); }
+    MillingPage& milling = dynamic_cast<MillingPage&>(main.page(0));
+    TurningPage& turning = dynamic_cast<TurningPage&>(main.page(1));
 };
 
 TEST_F(OwnSpeedRange, MillingKeepsItsRangeAfterATurningLookUp) {
-    ASSERT_EQ(label(milling, "Label29"), "25");
-    ASSERT_EQ(label(milling, "Label30"), "32");
+    ASSERT_EQ(milling.speedMin.caption, "25");
+    ASSERT_EQ(milling.speedMax.caption, "32");
     main.selectPage(1);
-    ASSERT_TRUE(turning.userClick("SpeedButton26"));
+    ASSERT_TRUE(turning.userClick(turning.classButtons[0]));
     ASSERT_NE(bench.shell().state.vcMax, 32); // the turning range is now the shared one
     main.selectPage(0);
-    ASSERT_TRUE(milling.userScroll("ScrollBar2", bar(milling, "ScrollBar2").position() + 1));
-    EXPECT_EQ(label(milling, "Label29"), "25");
-    EXPECT_EQ(label(milling, "Label30"), "32");
-    const Bar& vc = bar(milling, "ScrollBar2");
+    ASSERT_TRUE(milling.userScroll(milling.speedBar, milling.speedBar.position() + 1));
+    EXPECT_EQ(milling.speedMin.caption, "25");
+    EXPECT_EQ(milling.speedMax.caption, "32");
+    const Bar& vc = milling.speedBar;
     EXPECT_EQ(vc.min(), 25);
     EXPECT_EQ(vc.max(), 32);
-    const double speed = bench.shell().numbers.parse(milling.get<Field>("Edit9").text());
+    const double speed = bench.shell().numbers.parse(milling.cuttingSpeed.text());
     EXPECT_GE(speed, 25);
     EXPECT_LE(speed, 32);
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_F(OwnSpeedRange, TurningWithoutARowKeepsItsOwnRange) {
-    const std::string low = label(turning, "Label134");
-    const std::string high = label(turning, "Label135");
-    const int position = bar(turning, "ScrollBar11").position();
+    const std::string low = turning.speedMin.caption;
+    const std::string high = turning.speedMax.caption;
+    const int position = turning.speedBar.position();
     // A milling look-up writes its range; then a turning look-up finds no row.
-    ASSERT_TRUE(milling.userClick("SpeedButton7"));
+    ASSERT_TRUE(milling.userClick(milling.groupButtons[2]));
     bench.shell().state.turningMaterialGroup = 11;
-    ASSERT_TRUE(turning.userClick("SpeedButton28"));
-    EXPECT_EQ(label(turning, "Label134"), low);
-    EXPECT_EQ(label(turning, "Label135"), high);
-    EXPECT_EQ(bar(turning, "ScrollBar11").position(), position);
+    ASSERT_TRUE(turning.userClick(turning.classButtons[2]));
+    EXPECT_EQ(turning.speedMin.caption, low);
+    EXPECT_EQ(turning.speedMax.caption, high);
+    EXPECT_EQ(turning.speedBar.position(), position);
 }
 
 } // namespace
