@@ -35,7 +35,7 @@ void Reach(Workbench& bench, ControlSet& set) {
     }
     if (&set == &bench.advisor()) {
         main.selectPage(0);
-        main.userClick("SpeedButton37");
+        main.userClick(main.advisorButton);
     }
 }
 

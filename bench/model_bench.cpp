@@ -4,6 +4,7 @@
 // The models as the window drives them, without any toolkit: start-up of
 // the whole workbench and of each page, and the heaviest handlers.
 
+#include "calculator/calculator_page.h"
 #include "materials/material_dialog.h"
 #include "workbench/workbench.h"
 
@@ -72,14 +73,14 @@ BENCHMARK(PageEntered)->DenseRange(0, kPageCount - 1);
 // set: n and Vf are recomputed and written.
 void CalculatorKeystroke(benchmark::State& state) {
     Session s;
-    ControlSet& page = s.bench.main().page(kCalculatorPage);
+    auto& page = dynamic_cast<CalculatorPage&>(s.bench.main().page(kCalculatorPage));
     s.bench.main().selectPage(kCalculatorPage);
-    page.userEdit("Edit69", "157,08");
-    page.userEdit("Edit71", "4");
-    page.userEdit("Edit72", "0,1");
+    page.userEdit(page.cuttingSpeed, "157,08");
+    page.userEdit(page.edges, "4");
+    page.userEdit(page.chipThickness, "0,1");
     bool flip = false;
     for (auto _ : state) {
-        page.userEdit("Edit68", (flip = !flip) ? "50" : "50,5");
+        page.userEdit(page.diameter, (flip = !flip) ? "50" : "50,5");
     }
 }
 BENCHMARK(CalculatorKeystroke);
@@ -99,7 +100,7 @@ void AdvisorOpen(benchmark::State& state) {
     Session s;
     s.bench.main().selectPage(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        s.bench.main().userClick("SpeedButton37");
+        s.bench.main().userClick(s.bench.main().advisorButton);
         s.tidy();
     }
 }
@@ -109,11 +110,11 @@ BENCHMARK(AdvisorOpen)->DenseRange(0, 3)->Arg(5);
 void AdvisorFault(benchmark::State& state) {
     Session s;
     s.bench.main().selectPage(0);
-    s.bench.main().userClick("SpeedButton37");
+    s.bench.main().userClick(s.bench.main().advisorButton);
     auto& advisor = s.bench.advisor();
     int i = 0;
     for (auto _ : state)
-        advisor.userSelect("ComboBox1", i++ % advisor.faultList.count());
+        advisor.userSelect(advisor.faultList, i++ % advisor.faultList.count());
 }
 BENCHMARK(AdvisorFault);
 
@@ -121,7 +122,7 @@ BENCHMARK(AdvisorFault);
 void HintSwitch(benchmark::State& state) {
     Session s;
     for (auto _ : state)
-        s.bench.main().userClick("SpeedButton51");
+        s.bench.main().userClick(s.bench.main().hintButton);
 }
 BENCHMARK(HintSwitch);
 

@@ -12,6 +12,7 @@
 // QT_QPA_PLATFORM=offscreen:configfile=screen.json).
 
 #include "app/app_setup.h"
+#include "milling/milling_page.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -53,14 +54,14 @@ int main(int argc, char** argv) {
     }
     // Milling with indexable inserts in group 5 shows the "Steigerung" arrows.
     main.selectPage(0);
-    auto& milling = main.page(0);
-    milling.userClick("SpeedButton21");
-    milling.userClick("SpeedButton9");
+    auto& milling = dynamic_cast<zerbo::MillingPage&>(main.page(0));
+    milling.userClick(milling.wpButton);
+    milling.userClick(milling.groupButtons[4]);
     window.syncAll();
     QApplication::processEvents();
     save(&window, "page-0-fraesen-wp-gruppe-5");
-    milling.userClick("SpeedButton20");
-    milling.userClick("SpeedButton5");
+    milling.userClick(milling.hssButton);
+    milling.userClick(milling.groupButtons[0]);
 
     window.workbench().materialDialog().open();
     window.syncAll();
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     window.workbench().materialDialog().userClose();
 
     main.selectPage(1);
-    main.userClick("SpeedButton37");
+    main.userClick(main.advisorButton);
     window.syncAll();
     QApplication::processEvents();
     save(window.advisorWindow(), "dialog-advisor-drehen");
