@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 using namespace zerbo;
@@ -159,41 +158,6 @@ TEST_F(MillingConsistencyTest, SpeedIncreaseUpdatesRemovalPowerAndChipThickness)
     EXPECT_EQ(page.speedIncrease.text(), "51%");
     EXPECT_NE(page.results.removalRate.text(), q);
     expectConsistent();
-}
-
-// Random users on the page alone: after every event every result shown
-// follows its shown inputs.
-TEST_F(MillingConsistencyTest, RandomEventsKeepEveryRelation) {
-    for (std::uint64_t seed = 1; seed <= 150; ++seed) {
-        MessageRecorder sessionMessages;
-        Shell sessionShell{sessionMessages, help, seed % 2 == 0 ? ',' : '.'};
-        MillingPage session{sessionShell};
-        session.startUp();
-        std::mt19937_64 rng(seed);
-        std::string events;
-        for (int event = 0; event < 20; ++event) {
-            Control* c = session.controls()[static_cast<size_t>(
-                std::uniform_int_distribution<size_t>(0, session.controls().size() - 1)(rng))];
-            if (c == &session.materialButton || !c->enabled || !c->visible) continue;
-            if (auto* list = dynamic_cast<List*>(c); list && list->count() > 0) {
-                const int index = std::uniform_int_distribution<int>(0, list->count() - 1)(rng);
-                session.userSelect(list->name(), index);
-                events += list->name() + "=" + std::to_string(index) + " ";
-            } else if (auto* bar = dynamic_cast<Bar*>(c)) {
-                const int position =
-                    std::uniform_int_distribution<int>(bar->min(), bar->max())(rng);
-                session.userScroll(bar->name(), position);
-                events += bar->name() + "=" + std::to_string(position) + " ";
-            } else if (dynamic_cast<Button*>(c) != nullptr) {
-                session.userClick(c->name());
-                events += c->name() + " ";
-            } else {
-                continue;
-            }
-            const auto faults = MillingRelationFaults(session);
-            ASSERT_TRUE(faults.empty()) << "seed " << seed << ": " << events << "\n" << faults[0];
-        }
-    }
 }
 
 } // namespace
