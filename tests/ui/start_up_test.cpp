@@ -64,37 +64,6 @@ std::vector<std::string> Snapshot(const ControlSet& set) {
     return lines;
 }
 
-// Where the widget under `root` disagrees with its control, or is missing;
-// empty if nowhere.
-QStringList Disagreements(const ControlSet& set, QWidget* root) {
-    QStringList out;
-    for (const Control* c : set.controls()) {
-        const QString name = QString::fromStdString(c->name());
-        auto* w = root->objectName() == name ? root : root->findChild<QWidget*>(name);
-        if (w == nullptr) {
-            out << name + " missing";
-            continue;
-        }
-        bool same = w->isHidden() != c->visible && w->isEnabled() == c->enabled;
-        if (auto* e = qobject_cast<QLineEdit*>(w); e && c->kind() == ControlKind::Field)
-            same &= e->text().toStdString() == static_cast<const Field*>(c)->text();
-        if (auto* s = qobject_cast<QScrollBar*>(w))
-            same &= s->value() == static_cast<const Bar*>(c)->position();
-        if (auto* b = qobject_cast<QComboBox*>(w))
-            same &= b->currentIndex() == static_cast<const List*>(c)->index();
-        if (auto* l = qobject_cast<QListWidget*>(w))
-            same &= l->currentRow() == static_cast<const List*>(c)->index();
-        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable()) {
-            if (c->kind() == ControlKind::Button)
-                same &= b->isChecked() == static_cast<const Button*>(c)->down();
-            if (c->kind() == ControlKind::Check)
-                same &= b->isChecked() == static_cast<const Check*>(c)->checked;
-        }
-        if (!same) out << name;
-    }
-    return out;
-}
-
 // What Qt's plugin loader says about the folders it looks through.
 QStringList pluginLookups;
 

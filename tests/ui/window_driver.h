@@ -17,8 +17,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QStringList>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +64,37 @@ struct Models {
     const PreciseMaterialDialog& material;
     const advisor::AdvisorDialog& advisor;
 };
+
+// Where the widget under `root` disagrees with its control, or is missing;
+// empty if nowhere.
+inline QStringList Disagreements(const zerbo::ControlSet& set, QWidget* root) {
+    QStringList out;
+    for (const zerbo::Control* c : set.controls()) {
+        const QString name = QString::fromStdString(c->name());
+        auto* w = root->objectName() == name ? root : root->findChild<QWidget*>(name);
+        if (w == nullptr) {
+            out << name + " missing";
+            continue;
+        }
+        bool same = w->isHidden() != c->visible && w->isEnabled() == c->enabled;
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && c->kind() == zerbo::ControlKind::Field)
+            same &= e->text().toStdString() == static_cast<const zerbo::Field*>(c)->text();
+        if (auto* s = qobject_cast<QScrollBar*>(w))
+            same &= s->value() == static_cast<const zerbo::Bar*>(c)->position();
+        if (auto* b = qobject_cast<QComboBox*>(w))
+            same &= b->currentIndex() == static_cast<const zerbo::List*>(c)->index();
+        if (auto* l = qobject_cast<QListWidget*>(w))
+            same &= l->currentRow() == static_cast<const zerbo::List*>(c)->index();
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable()) {
+            if (c->kind() == zerbo::ControlKind::Button)
+                same &= b->isChecked() == static_cast<const zerbo::Button*>(c)->down();
+            if (c->kind() == zerbo::ControlKind::Check)
+                same &= b->isChecked() == static_cast<const zerbo::Check*>(c)->checked;
+        }
+        if (!same) out << name;
+    }
+    return out;
+}
 
 // Replaces the field's text by typing, one key at a time.
 inline void Type(QLineEdit* field, const QString& text) {
