@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -79,8 +80,16 @@ inline QStringList Disagreements(const zerbo::ControlSet& set, QWidget* root) {
         bool same = w->isHidden() != c->visible && w->isEnabled() == c->enabled;
         if (auto* e = qobject_cast<QLineEdit*>(w); e && c->kind() == zerbo::ControlKind::Field)
             same &= e->text().toStdString() == static_cast<const zerbo::Field*>(c)->text();
-        if (auto* s = qobject_cast<QScrollBar*>(w))
-            same &= s->value() == static_cast<const zerbo::Bar*>(c)->position();
+        if (auto* s = qobject_cast<QScrollBar*>(w)) {
+            const auto* bar = static_cast<const zerbo::Bar*>(c);
+            same &= s->value() == bar->position() && s->minimum() == bar->min() &&
+                    s->maximum() == bar->max();
+        }
+        // A label the model leaves empty keeps the caption its builder gave.
+        if (auto* l = qobject_cast<QLabel*>(w); l && c->kind() == zerbo::ControlKind::Label) {
+            const std::string& caption = static_cast<const zerbo::Label*>(c)->caption;
+            same &= caption.empty() || l->text().toStdString() == caption;
+        }
         if (auto* b = qobject_cast<QComboBox*>(w))
             same &= b->currentIndex() == static_cast<const zerbo::List*>(c)->index();
         if (auto* l = qobject_cast<QListWidget*>(w))
