@@ -72,6 +72,7 @@ class AccessibilityTest : public QObject {
     void everyControlHasItsOwnName() {
         MainWindow w(',');
         w.show();
+        const Models m(w);
         auto* tabs = Find<QTabBar>(&w, "TabSet");
         auto* notebook = Find<QStackedWidget>(&w, "Notebook");
         QString faults;
@@ -81,15 +82,15 @@ class AccessibilityTest : public QObject {
         }
         // Milling with indexable inserts in group 5 shows the "Steigerung" controls.
         ClickTab(tabs, 0);
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton21"), Qt::LeftButton);
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton9"), Qt::LeftButton);
-        QVERIFY(Find<QToolButton>(&w, "SpeedButton15")->isVisible());
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.wpButton), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.groupButtons[4]), Qt::LeftButton);
+        QVERIFY(Find<QToolButton>(&w, m.milling.speedIncreaseUp)->isVisible());
         faults += Faults(notebook->currentWidget(), "Fräsen WP 5");
         faults += Faults(Find<QWidget>(&w, "ButtonPanel"), "Knöpfe");
 
-        QTest::mouseClick(Find<QPushButton>(&w, "SpeedButton19"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&w, m.milling.materialButton), Qt::LeftButton);
         faults += Faults(w.materialWindow(), "Materialbestimmung");
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton37"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.main.advisorButton), Qt::LeftButton);
         faults += Faults(w.advisorWindow(), "Ratgeber");
         QVERIFY2(faults.isEmpty(), qPrintable("\n" + faults));
     }
@@ -97,19 +98,20 @@ class AccessibilityTest : public QObject {
     void captionsNameTheControls() {
         MainWindow w(',');
         w.show();
-        auto name = [&](const char* control) {
+        const Models m(w);
+        auto name = [&](const zerbo::Control& control) {
             return Text(Find<QWidget>(&w, control), QAccessible::Name);
         };
         // Results by their own captions, not by their group's.
-        QCOMPARE(name("Edit6"), QString("n in U/Min."));
-        QCOMPARE(name("Edit10"), QString("Pe in kW"));
-        QCOMPARE(name("ComboBox5"), QString("Werkzeugtyp:"));
-        QCOMPARE(name("ScrollBar2"), QString("Schnittgeschw. Vc:"));
-        QCOMPARE(name("ScrollBar1"), QString("ae="));
-        QCOMPARE(name("Edit14"), QString("ae= Wert"));
-        QCOMPARE(name("SpeedButton37"), QString("Hilfe bei technologischen Problemen"));
+        QCOMPARE(name(m.milling.results.spindleSpeed), QString("n in U/Min."));
+        QCOMPARE(name(m.milling.results.power), QString("Pe in kW"));
+        QCOMPARE(name(m.milling.toolList), QString("Werkzeugtyp:"));
+        QCOMPARE(name(m.milling.speedBar), QString("Schnittgeschw. Vc:"));
+        QCOMPARE(name(m.milling.widthBar), QString("ae="));
+        QCOMPARE(name(m.milling.width), QString("ae= Wert"));
+        QCOMPARE(name(m.main.advisorButton), QString("Hilfe bei technologischen Problemen"));
         // The hint is the description, whether or not hints are shown.
-        QCOMPARE(Text(Find<QWidget>(&w, "ComboBox7"), QAccessible::Description),
+        QCOMPARE(Text(Find<QWidget>(&w, m.milling.coatingList), QAccessible::Description),
                  QString("Schneidstoff bzw. Beschichtung des Fräsers"));
     }
 };

@@ -97,18 +97,21 @@ class WindowFitTest : public QObject {
     void millingStaysPutWhenTheRaiseAppears() {
         MainWindow w(',');
         w.show();
-        auto at = [&](const char* name) {
-            auto* c = Find<QWidget>(&w, name);
+        const Models m(w);
+        auto at = [&](const zerbo::Control* control) {
+            auto* c = Find<QWidget>(&w, *control);
             return QRect(c->mapTo(&w, QPoint(0, 0)), c->size());
         };
-        const char* watched[] = {"ScrollBar1", "ScrollBar3", "Edit12", "Edit6", "Edit10"};
+        const zerbo::Control* watched[] = {&m.milling.widthBar, &m.milling.depthBar, &m.milling.depth,
+                                           &m.milling.results.spindleSpeed,
+                                           &m.milling.results.power};
         QList<QRect> before;
-        for (const char* name : watched) before << at(name);
-        QVERIFY(!Find<QWidget>(&w, "Edit7")->isVisible());
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton21"), Qt::LeftButton);
-        QTest::mouseClick(Find<QToolButton>(&w, "SpeedButton9"), Qt::LeftButton);
+        for (const zerbo::Control* control : watched) before << at(control);
+        QVERIFY(!Find<QWidget>(&w, m.milling.speedIncrease)->isVisible());
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.wpButton), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(&w, m.milling.groupButtons[4]), Qt::LeftButton);
         QApplication::processEvents();
-        QVERIFY(Find<QWidget>(&w, "Edit7")->isVisible());
+        QVERIFY(Find<QWidget>(&w, m.milling.speedIncrease)->isVisible());
         for (int i = 0; i < before.size(); ++i) QCOMPARE(at(watched[i]), before[i]);
     }
 };
