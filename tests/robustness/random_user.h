@@ -37,7 +37,7 @@ class RandomUser {
     long eventsRun() const { return eventsRun_; }
     long sessions() const { return sessions_; }
     // Events sent to the controls of a control set, by its name
-    // ("Rechner", "Hauptfenster", "TBtnRightDlg1", ...).
+    // ("Rechner", "Hauptfenster", the dialogs' form names, ...).
     long eventsOn(const std::string& set) const;
     // A digest of every event sent: equal runs give equal digests.
     std::uint64_t digest() const { return digest_; }
