@@ -52,13 +52,18 @@ class WindowStyle final : public QProxyStyle {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        // Where Fusion puts the frame: below the title line (or the check
-        // box, if taller) and 3 px more; a box with neither only 3 px down.
-        // The picture's first row and column are empty.
+        // Where Fusion puts the frame. Qt 6.4's Fusion is handed the whole
+        // box and puts the frame below the title line (or the check box, if
+        // taller) and 3 px more, a box with neither only 3 px down; Qt 6.8's
+        // is handed the frame's own rectangle. The picture's first row and
+        // column are empty.
+        int top = 0;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
         const auto* box = qobject_cast<const QGroupBox*>(widget);
-        int top = 3;
+        top = 3;
         if (box == nullptr || box->isCheckable() || !box->title().isEmpty())
             top += std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
+#endif
         PaintGroupBoxFrame(painter, option->rect.adjusted(1, top + 1, 0, 0));
     }
 };
