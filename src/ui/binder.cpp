@@ -52,14 +52,6 @@ void SyncItems(QListWidget* box, const List& list) {
     box->setCurrentRow(list.index());
 }
 
-// A caption without a letter or digit (a glyph such as "−" or "▲", or
-// none) names nothing; such buttons are named by their hint.
-bool SaysNothing(const QString& caption) {
-    for (QChar c : caption)
-        if (c.isLetterOrNumber()) return false;
-    return true;
-}
-
 // The named widgets under parent, each name taken by the widget that
 // findChild would return: children before grandchildren, in order. One walk
 // for a whole page instead of one per control.
@@ -226,6 +218,12 @@ void Binder::syncOne(Control& control, QWidget* widget, bool hints) {
         break;
     }
     }
+}
+
+bool SaysNothing(const QString& caption) {
+    for (QChar c : caption)
+        if (c.isLetterOrNumber()) return false;
+    return true;
 }
 
 } // namespace zerbo::ui

@@ -51,4 +51,8 @@ class Binder {
     std::vector<std::string> strays_;
 };
 
+// A caption without a letter or digit (a glyph such as "−" or "▲", or
+// none) names nothing; such buttons are named by their hint.
+bool SaysNothing(const QString& caption);
+
 } // namespace zerbo::ui

@@ -3,6 +3,7 @@
 
 #include "ui/setup_sheet.h"
 
+#include "ui/binder.h"
 #include "ui/print/print_preview.h"
 #include "ui/vector_drawing.h"
 
@@ -223,9 +224,8 @@ void Read(const QWidget* w, const QWidget* page, SetupSheet& sheet) {
         if (!button->isCheckable() || !button->isChecked()) return;
         QString value = button->text();
         // A button showing only a sign (a surface mark) says its name too.
-        const bool sign = std::none_of(value.cbegin(), value.cend(),
-                                       [](QChar c) { return c.isLetterOrNumber(); });
-        if (sign && !button->accessibleName().isEmpty()) value += ' ' + button->accessibleName();
+        if (SaysNothing(value) && !button->accessibleName().isEmpty())
+            value += ' ' + button->accessibleName();
         if (const QPlainTextEdit* memo = DescriptionOf(w, page)) {
             const QStringList lines = MemoLines(memo);
             if (!lines.isEmpty()) value += QStringLiteral(" – ") + lines.first().trimmed();
